@@ -821,6 +821,25 @@ QString Table::displayText(const QString &field) const
     return displayValue(def_.fields[i], value(i));
 }
 
+QVariant Table::valueAt(int row, int i) const
+{
+    if (!isActive() || i < 0 || i >= int(def_.fields.size()))
+        return {};
+    ensureFresh();
+    if (row < 0 || row >= int(view_.size()))
+        return {};
+    if (state_ == State::Edit && view_[row]->rowid == editRowid_)
+        return buffer_[i];
+    return view_[row]->values[i];
+}
+
+QString Table::displayAt(int row, int i) const
+{
+    if (i < 0 || i >= int(def_.fields.size()))
+        return {};
+    return displayValue(def_.fields[i], valueAt(row, i));
+}
+
 // ---------------------------------------------------------------- editing
 
 void Table::setState(State s)

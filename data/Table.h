@@ -126,6 +126,12 @@ public:
     QByteArray asBytes(const QString &field) const;
     QString displayText(const QString &field) const;
 
+    // The records in the current order and filter, read without moving the
+    // cursor (rows from 0; grids use them). The record being edited shows
+    // its edit buffer.
+    QVariant valueAt(int row, int fieldIndex) const;
+    QString displayAt(int row, int fieldIndex) const;
+
     // First record, in the current order and filter, whose fields equal the
     // values. Fields are separated by ';' as in "Num license;Nom;Prenom".
     bool locate(const QString &fields, const QVariantList &values, bool caseInsensitive = false);
