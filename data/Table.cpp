@@ -840,6 +840,31 @@ QString Table::displayAt(int row, int i) const
     return displayValue(def_.fields[i], valueAt(row, i));
 }
 
+// ---------------------------------------------------------------- hooks
+
+int Table::addHook(Event event, Hook hook)
+{
+    const int id = nextHookId_++;
+    hooks_.push_back({id, event, std::move(hook)});
+    return id;
+}
+
+void Table::removeHook(int id)
+{
+    hooks_.erase(std::remove_if(hooks_.begin(), hooks_.end(), [id](const HookEntry &h) { return h.id == id; }),
+                 hooks_.end());
+}
+
+void Table::runHooks(Event event)
+{
+    // A copy: a hook may add or remove hooks.
+    const std::vector<HookEntry> hooks = hooks_;
+    for (const HookEntry &h : hooks) {
+        if (h.event == event)
+            h.hook(*this);
+    }
+}
+
 // ---------------------------------------------------------------- editing
 
 void Table::setState(State s)
@@ -862,6 +887,7 @@ void Table::edit()
         append();
         return;
     }
+    runHooks(Event::BeforeEdit);
     buffer_ = r->values;
     editRowid_ = r->rowid;
     modified_ = false;
@@ -899,6 +925,7 @@ void Table::startNew(bool atCursor)
     editRowid_ = 0;
     modified_ = false;
     setState(State::Insert);
+    runHooks(Event::NewRecord);
     if (!controlsDisabled())
         emit currentChanged();
 }
@@ -977,6 +1004,7 @@ void Table::post()
     requireActive();
     if (!isEditing())
         return;
+    runHooks(Event::BeforePost);
     checkRequired();
     const bool stale = shared_->version != seenVersion_;
     {
@@ -1021,6 +1049,7 @@ void Table::post()
     bof_ = eof_ = view_.empty();
     emitLayout();
     emitCurrent();
+    runHooks(Event::AfterPost);
 }
 
 void Table::cancel()
@@ -1031,6 +1060,7 @@ void Table::cancel()
     modified_ = false;
     setState(State::Browse);
     emitCurrent();
+    runHooks(Event::AfterCancel);
 }
 
 void Table::remove()
@@ -1046,6 +1076,7 @@ void Table::remove()
     Row *r = currentRow();
     if (!r)
         misuse(def_.name, QStringLiteral("aucun enregistrement à supprimer"));
+    runHooks(Event::BeforeDelete);
     {
         Session::Transaction tx(*session_);
         Statement del(*session_, QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(def_.name)));
@@ -1062,6 +1093,7 @@ void Table::remove()
     seenVersion_ = shared_->version;
     emitLayout();
     emitCurrent();
+    runHooks(Event::AfterDelete);
 }
 
 // ---------------------------------------------------------------- whole table

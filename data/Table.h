@@ -55,6 +55,15 @@ public:
     enum class Compare { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual, StartsWith, Contains };
     using Predicate = std::function<bool(const RecordView &)>;
 
+    // Points where a window hooks its own rules on the shared table while it
+    // is open (new-record defaults, protections, checks before posting). A
+    // BeforePost, BeforeEdit or BeforeDelete hook stops the operation by
+    // throwing (Aborted for a silent stop); the record stays as it was.
+    enum class Event { NewRecord, BeforeEdit, AfterCancel, BeforePost, AfterPost, BeforeDelete, AfterDelete };
+    using Hook = std::function<void(Table &)>;
+    int addHook(Event event, Hook hook); // returns an id for removeHook
+    void removeHook(int id);
+
     struct Bookmark {
         qint64 rowid = 0;
         bool valid() const { return rowid != 0; }
@@ -253,10 +262,43 @@ private:
     QStringList masterFields_;
     QMetaObject::Connection masterConnection_;
 
+    struct HookEntry {
+        int id;
+        Event event;
+        Hook hook;
+    };
+    std::vector<HookEntry> hooks_;
+    int nextHookId_ = 1;
+    void runHooks(Event event);
+
     int controlsDisabled_ = 0;
     bool pendingCurrent_ = false;
     bool pendingLayout_ = false;
     mutable bool reloading_ = false;
+};
+
+// Thrown by a hook to stop an operation without any message.
+struct Aborted {};
+
+// Removes a hook when the window that placed it goes away.
+class HookGuard {
+public:
+    HookGuard(Table &table, Table::Event event, Table::Hook hook)
+        : table_(&table)
+        , id_(table.addHook(event, std::move(hook)))
+    {
+    }
+    ~HookGuard()
+    {
+        if (table_)
+            table_->removeHook(id_);
+    }
+    HookGuard(const HookGuard &) = delete;
+    HookGuard &operator=(const HookGuard &) = delete;
+
+private:
+    QPointer<Table> table_;
+    int id_;
 };
 
 // Folds case and accents so that "Élodie" sorts with "elodie".

@@ -155,6 +155,34 @@ TEST_F(Editing, removeMovesToTheNextRecord)
     EXPECT_EQ(db.open("Personnes")->recordCount(), 0);
 }
 
+TEST_F(Editing, windowHooksSetDefaultsAndStopAPostUntilTheyAreRemoved)
+{
+    int counter = 100;
+    {
+        HookGuard defaults(*t, Table::Event::NewRecord, [&](Table &tb) { tb.setValue("Age", ++counter); });
+        HookGuard check(*t, Table::Event::BeforePost, [](Table &tb) {
+            if (tb.asInt("Age") > 101)
+                throw Aborted{};
+        });
+        t->append();
+        EXPECT_EQ(t->asInt("Age"), 101);
+        t->setValue("Nom", "Laurent");
+        t->post();
+        t->append();
+        EXPECT_EQ(t->asInt("Age"), 102);
+        t->setValue("Nom", "Girard");
+        EXPECT_THROW(t->post(), Aborted);
+        EXPECT_EQ(t->state(), Table::State::Insert);
+        t->cancel();
+    }
+    t->append();
+    EXPECT_TRUE(t->isNull("Age"));
+    t->setValue("Nom", "Girard");
+    t->setValue("Age", 500);
+    t->post();
+    EXPECT_EQ(t->recordCount(), 4);
+}
+
 TEST(UnkeyedEditing, insertPutsTheRecordBeforeTheCurrentOneForGood)
 {
     TempSession db;
