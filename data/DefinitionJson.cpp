@@ -66,6 +66,7 @@ QByteArray definitionToJson(const TableDef &def)
     o[QStringLiteral("name")] = def.name;
     o[QStringLiteral("component")] = def.component;
     o[QStringLiteral("userData")] = def.userData;
+    o[QStringLiteral("orderByKey")] = def.orderByKey;
     o[QStringLiteral("key")] = toArray(def.key);
     QJsonArray fields;
     for (const FieldDef &f : def.fields) {
@@ -109,6 +110,7 @@ TableDef definitionFromJson(const QByteArray &json)
     def.name = o.value(QStringLiteral("name")).toString();
     def.component = o.value(QStringLiteral("component")).toString(def.name);
     def.userData = o.value(QStringLiteral("userData")).toBool(true);
+    def.orderByKey = o.value(QStringLiteral("orderByKey")).toBool(true);
     def.key = toList(o.value(QStringLiteral("key")));
     for (const QJsonValue &v : o.value(QStringLiteral("fields")).toArray()) {
         const QJsonObject jf = v.toObject();

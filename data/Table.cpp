@@ -283,7 +283,7 @@ std::vector<Table::OrderPart> Table::orderParts() const
         const IndexDef *ix = def_.index(indexName_);
         for (const QString &f : ix->fields)
             parts.push_back({def_.fieldIndex(f), ix->descending});
-    } else {
+    } else if (def_.orderByKey) {
         for (const QString &f : def_.key)
             parts.push_back({def_.fieldIndex(f), false});
     }

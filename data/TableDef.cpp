@@ -109,6 +109,12 @@ TableBuilder &TableBuilder::notUserData()
     return *this;
 }
 
+TableBuilder &TableBuilder::entryOrder()
+{
+    def_.orderByKey = false;
+    return *this;
+}
+
 TableDef TableBuilder::build() const
 {
     for (const QString &k : def_.key) {

@@ -40,6 +40,9 @@ struct TableDef {
     // rights of the logged-in user are left out of backups, archives and
     // exports.
     bool userData = true;
+    // A keyed table lists its records in key order, unless it keeps the
+    // order of entry (the rows of a profile are read by position).
+    bool orderByKey = true;
 
     int fieldIndex(const QString &fieldName) const; // -1 when absent
     const FieldDef &field(const QString &fieldName) const; // throws when absent
@@ -73,6 +76,7 @@ public:
     TableBuilder &key(const QStringList &fields);
     TableBuilder &index(const QString &name, const QStringList &fields, bool descending = false);
     TableBuilder &notUserData();
+    TableBuilder &entryOrder();
 
     TableDef build() const;
     operator TableDef() const { return build(); }

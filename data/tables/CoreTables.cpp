@@ -155,7 +155,8 @@ TableDef datexpor()
 }
 
 // `Droits` and `Profil` share their layout; each function is named once, so
-// a second row with the same `Options` is refused.
+// a second row with the same `Options` is refused. The rows keep the order
+// they were written in: a right is read by its position.
 TableDef rights(const QString &name)
 {
     return TableBuilder(name)
@@ -164,6 +165,7 @@ TableDef rights(const QString &name)
         .text(QStringLiteral("Visualisation"), 1)
         .text(QStringLiteral("Tous"), 1)
         .key({QStringLiteral("Options")})
+        .entryOrder()
         .notUserData();
 }
 
