@@ -1,11 +1,23 @@
+#include "app/HelpWindow.h"
+#include "app/SingleInstance.h"
+#include "app/TCorvaneForm.h"
+#include "app/TQuarvelForm.h"
+#include "data/AppFolders.h"
 #include "data/DataFolder.h"
+#include "data/ModuleData.h"
 #include "data/Session.h"
 #include "data/StoreError.h"
+#include "ui/Help.h"
+#include "ui/Messages.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
+#include <QPointer>
+#include <QTranslator>
+
+using namespace corvane;
 
 namespace {
 
@@ -20,6 +32,17 @@ QString dataFolderFromArguments(const QStringList &args)
     return QDir::home().filePath(QStringLiteral("Corvane"));
 }
 
+void installFrenchTranslations(QApplication &app)
+{
+    for (const char *name : {"qtbase_fr", "qt_fr"}) {
+        auto *t = new QTranslator(&app);
+        if (t->load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(t);
+        else
+            delete t;
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -28,15 +51,47 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("Corvane 3"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    installFrenchTranslations(app);
 
-    const QString folder = dataFolderFromArguments(QApplication::arguments());
+    app::SingleInstance instance(QStringLiteral("Corvane 3"));
+    if (instance.otherIsRunning())
+        return 0;
+
+    auto splash = std::make_unique<app::TCorvaneForm>();
+    splash->show();
+    QApplication::processEvents();
+
+    const QString folder = QDir(dataFolderFromArguments(QApplication::arguments())).absolutePath();
+    data::appFolders().setRoot(folder);
+    data::OpenedData opened;
     try {
-        const corvane::data::OpenedData data = corvane::data::openDataFolder(folder);
-        QMessageBox::information(nullptr, QStringLiteral("Corvane"),
-                                 QStringLiteral("Données ouvertes : %1").arg(QDir::toNativeSeparators(folder)));
-    } catch (const corvane::data::StoreError &e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Corvane"), e.message().replace(QLatin1Char('\r'), QLatin1Char('\n')));
+        opened = data::openDataFolder(folder);
+    } catch (const data::StoreError &e) {
+        splash.reset();
+        ui::Messages::errorYes(e.message());
         return 1;
     }
-    return 0;
+    int result = 0;
+    {
+        data::ModuleData md(*opened.session);
+        QPointer<app::HelpWindow> help;
+        ui::setHelpHandler([&help](int context, QWidget *) {
+            if (!help)
+                help = new app::HelpWindow;
+            help->showContext(context);
+        });
+        app::TQuarvelForm main(md);
+        QObject::connect(&instance, &app::SingleInstance::activationRequested, &main, [&main] {
+            main.showNormal();
+            main.raise();
+            main.activateWindow();
+        });
+        splash.reset();
+        main.showMaximized();
+        result = QApplication::exec();
+        delete help;
+        ui::setHelpHandler(std::function<void(int, QWidget *)>());
+        md.closeAll();
+    }
+    return result;
 }

@@ -1,0 +1,206 @@
+#include "app/MainBackground.h"
+
+#include "data/AppFolders.h"
+
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace corvane::app {
+
+namespace {
+
+// A shuttlecock: the cork as a half disc, the skirt as a fan of feathers.
+void drawShuttlecock(QPainter &p, QPointF base, double size, double angle)
+{
+    p.save();
+    p.translate(base);
+    p.rotate(angle);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath skirt;
+    skirt.moveTo(-0.18 * size, 0);
+    skirt.lineTo(-0.42 * size, -size);
+    skirt.quadTo(0, -1.12 * size, 0.42 * size, -size);
+    skirt.lineTo(0.18 * size, 0);
+    skirt.closeSubpath();
+    p.setPen(QPen(QColor(90, 110, 140), size * 0.02));
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.drawPath(skirt);
+    for (int i = -2; i <= 2; ++i)
+        p.drawLine(QPointF(i * 0.07 * size, 0), QPointF(i * 0.19 * size, -1.03 * size));
+    p.setPen(QPen(QColor(200, 40, 40), size * 0.03));
+    p.drawLine(QPointF(-0.3 * size, -0.62 * size), QPointF(0.3 * size, -0.62 * size));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(235, 225, 200));
+    p.drawChord(QRectF(-0.2 * size, -0.2 * size, 0.4 * size, 0.4 * size), 180 * 16, 180 * 16);
+    p.restore();
+}
+
+void paintScene(QPainter &p, const QRect &r)
+{
+    QLinearGradient sky(r.topLeft(), r.bottomLeft());
+    sky.setColorAt(0, QColor(34, 94, 150));
+    sky.setColorAt(0.65, QColor(92, 160, 204));
+    sky.setColorAt(1, QColor(214, 236, 220));
+    p.fillRect(r, sky);
+    // The court's lines in perspective.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255, 110), 2));
+    const double h = r.height(), w = r.width();
+    const double horizon = r.top() + h * 0.62;
+    for (double f : {0.1, 0.3, 0.5, 0.7, 0.9})
+        p.drawLine(QPointF(r.left() + w * f, r.bottom()), QPointF(r.left() + w * (0.5 + (f - 0.5) * 0.35), horizon));
+    p.drawLine(QPointF(r.left() + w * 0.32, horizon), QPointF(r.left() + w * 0.68, horizon));
+    // The net.
+    p.setPen(QPen(QColor(255, 255, 255, 160), 3));
+    p.drawLine(QPointF(r.left() + w * 0.15, horizon + h * 0.12), QPointF(r.left() + w * 0.85, horizon + h * 0.12));
+    drawShuttlecock(p, QPointF(r.left() + w * 0.72, r.top() + h * 0.36), std::min(w, h) * 0.18, 35);
+}
+
+} // namespace
+
+QPixmap programPicture(const QSize &size)
+{
+    QPixmap pm(size);
+    QPainter p(&pm);
+    paintScene(p, pm.rect());
+    p.setPen(Qt::white);
+    QFont f(QStringLiteral("Liberation Serif"));
+    f.setPixelSize(std::max(12, size.width() / 7));
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRect(0, size.height() / 12, size.width(), size.height() / 4), Qt::AlignHCenter | Qt::AlignTop,
+               QStringLiteral("Corvane"));
+    return pm;
+}
+
+MainBackground::MainBackground(QWidget *parent)
+    : QWidget(parent)
+    , version_(new QLabel(this))
+    , club_(new QLabel(this))
+    , contact_(new QLabel(this))
+    , mail_(new QLabel(this))
+    , credits_(new QWidget(this))
+    , creditsVersion_(new QLabel(credits_))
+{
+    setMouseTracking(true);
+    version_->setObjectName(QStringLiteral("LabelVersion"));
+    QFont vf(QStringLiteral("Liberation Serif"));
+    vf.setPixelSize(16);
+    vf.setBold(true);
+    version_->setFont(vf);
+    version_->setStyleSheet(QStringLiteral("color: #0a8f2a; background: rgba(255,255,255,190); padding: 4px 10px; "
+                                           "border-radius: 6px;"));
+    version_->setAlignment(Qt::AlignCenter);
+    QFont cf(QStringLiteral("Liberation Serif"));
+    cf.setPixelSize(30);
+    cf.setBold(true);
+    club_->setFont(cf);
+    club_->setStyleSheet(QStringLiteral("color: white;"));
+    club_->setAlignment(Qt::AlignCenter);
+
+    for (QLabel *l : {contact_, mail_}) {
+        l->setCursor(Qt::PointingHandCursor);
+        l->setMouseTracking(true);
+        l->installEventFilter(this);
+        l->setStyleSheet(QStringLiteral("color: #0b3d6e; background: rgba(255,255,255,200); padding: 4px 8px; "
+                                        "border-radius: 4px;"));
+    }
+    contact_->setObjectName(QStringLiteral("ImageContact"));
+    contact_->setText(QStringLiteral("? Aide en ligne"));
+    mail_->setObjectName(QStringLiteral("ImageBAL"));
+    mail_->setText(QStringLiteral("✉ Écrire un message"));
+
+    credits_->setObjectName(QStringLiteral("CreditCache"));
+    credits_->setAutoFillBackground(true);
+    credits_->setStyleSheet(QStringLiteral("#CreditCache { background: #fdfbe8; border: 1px solid #8a7f3c; }"));
+    auto *cl = new QVBoxLayout(credits_);
+    auto *text = new QLabel(QStringLiteral("<b>Corvane</b><br>Gestion d'un club de badminton, saison après saison."
+                                           "<br><br>Liste nationale des codes postaux : Base Adresse Nationale "
+                                           "(IGN, DINUM, ANCT), licence MIT."),
+                            credits_);
+    text->setWordWrap(true);
+    creditsVersion_->setObjectName(QStringLiteral("VersionTXT"));
+    auto *close = new QPushButton(QStringLiteral("Fermer"), credits_);
+    connect(close, &QPushButton::clicked, credits_, &QWidget::hide);
+    cl->addWidget(text);
+    cl->addWidget(creditsVersion_);
+    cl->addWidget(close, 0, Qt::AlignRight);
+    credits_->resize(360, 190);
+    credits_->hide();
+    setVersionText(data::VersionText);
+}
+
+void MainBackground::setVersionText(const QString &text)
+{
+    version_->setText(text);
+    creditsVersion_->setText(text);
+    version_->adjustSize();
+    place();
+}
+
+void MainBackground::setClubName(const QString &name)
+{
+    club_->setText(name);
+    club_->adjustSize();
+    place();
+}
+
+void MainBackground::place()
+{
+    const QRect r = rect();
+    version_->adjustSize();
+    version_->move((r.width() - version_->width()) / 2, r.height() - version_->height() - 16);
+    club_->resize(r.width(), club_->sizeHint().height());
+    club_->move(0, r.height() / 8);
+    contact_->adjustSize();
+    mail_->adjustSize();
+    contact_->move(12, r.height() - contact_->height() - 12);
+    mail_->move(r.width() - mail_->width() - 12, r.height() - mail_->height() - 12);
+    credits_->move((r.width() - credits_->width()) / 2, (r.height() - credits_->height()) / 2);
+}
+
+void MainBackground::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    paintScene(p, rect());
+}
+
+void MainBackground::resizeEvent(QResizeEvent *)
+{
+    place();
+}
+
+void MainBackground::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton && (event->modifiers() & Qt::ShiftModifier)) {
+        credits_->show();
+        credits_->raise();
+    }
+}
+
+void MainBackground::mouseMoveEvent(QMouseEvent *)
+{
+    emit statusText(QString());
+}
+
+bool MainBackground::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        emit statusText(watched == contact_ ? QStringLiteral("Ouvrir l'aide de Corvane")
+                                            : QStringLiteral("Envoyer un mail au Service Client"));
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == contact_)
+            emit contactClicked();
+        else
+            emit mailClicked();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace corvane::app
