@@ -7,6 +7,7 @@
 #include "data/ModuleData.h"
 #include "data/Session.h"
 #include "data/StoreError.h"
+#include "members/TFicheModifListe.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
 
@@ -80,6 +81,7 @@ int main(int argc, char *argv[])
                 help = new app::HelpWindow;
             help->showContext(context);
         });
+        members::registerListEditor();
         app::TQuarvelForm main(md);
         QObject::connect(&instance, &app::SingleInstance::activationRequested, &main, [&main] {
             main.showNormal();

@@ -1,14 +1,19 @@
 #include <QApplication>
 #include <QLocale>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-// Widgets run offscreen; settings go to a test location, never the user's.
+// Widgets run offscreen. Each test program keeps its settings in a folder of
+// its own, never the user's, and never shared with a test program running
+// beside it.
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(settings.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(settings.filePath(QStringLiteral("cache"))));
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("CorvaneTests"));
     QApplication::setApplicationName(QStringLiteral("Corvane 3"));

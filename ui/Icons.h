@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QIcon>
+
+namespace corvane::ui {
+
+// The kit's tool-bar pictures, drawn as vectors so that they stay sharp at
+// any size; the disabled state is drawn in grey.
+enum class Icon {
+    First,
+    Prior,
+    Next,
+    Last,
+    Insert,
+    Delete,
+    Edit,
+    Post,
+    Cancel,
+    Refresh,
+    Add,    // "Ajouter", "Nouveau"
+    Remove, // "Supprimer"
+    Modify, // "Modifier"
+    View,   // "Modifier" under the view-only right
+    Print,  // "Imprimer"
+    Search, // "Chercher"
+    Calculator,
+    Export,   // "Exporter"
+    Quit,     // "&Quitter"
+    Help,     // "Aide"
+    Calendar, // the date button
+};
+
+QIcon icon(Icon which);
+
+} // namespace corvane::ui
