@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/TAusujetde.h"
 #include "app/TellTale.h"
+#include "core/report/PrintSink.h"
 #include "core/users/Login.h"
 #include "core/users/Profiles.h"
 #include "core/users/Rights.h"
@@ -76,12 +77,6 @@ private:
     }
     bool on_;
 };
-
-QPrinter &sharedPrinter()
-{
-    static QPrinter printer(QPrinter::HighResolution);
-    return printer;
-}
 
 } // namespace
 
@@ -188,7 +183,8 @@ void TQuarvelForm::registerHandlers()
     setHandler(Cmd::Previsualisation, [this] { togglePreview(); });
     setHandler(Cmd::ChangementProfil, [this] { MenuChargerprofilClick(); });
     setHandler(Cmd::ConfigurerImprimante, [this] {
-        QPrintDialog dialog(&sharedPrinter(), this);
+        // The printer chosen here is the one every report prints on.
+        QPrintDialog dialog(&core::report::reportPrinter(), this);
         dialog.setWindowTitle(QStringLiteral("Configurer l'imprimante"));
         ui::runModal(dialog);
     });
