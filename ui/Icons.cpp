@@ -5,6 +5,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <cmath>
+#include <utility>
+
 namespace corvane::ui {
 
 namespace {
@@ -247,6 +250,69 @@ void draw(QPainter &p, Icon which, const Palette &c)
         p.setFont(f);
         p.setPen(Qt::white);
         p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    }
+    case Icon::Players:
+        for (auto [x, col] : {std::pair{11.0, c.blue}, std::pair{21.0, c.green}}) {
+            p.setPen(pen(col.darker(120), 1.2));
+            p.setBrush(col);
+            p.drawEllipse(QPointF(x, 10), 4.5, 4.5);
+            p.drawRoundedRect(QRectF(x - 7, 16, 14, 12), 5, 5);
+        }
+        break;
+    case Icon::List:
+        sheet(p, c);
+        p.setPen(pen(c.blue, 2));
+        for (qreal y = 11; y < 26; y += 4)
+            p.drawPoint(QPointF(10, y));
+        break;
+    case Icon::Mail:
+        p.setPen(pen(c.dark, 1.3));
+        p.setBrush(c.paper);
+        p.drawRect(QRectF(3, 8, 26, 17));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF() << QPointF(3, 8) << QPointF(16, 18) << QPointF(29, 8));
+        p.setPen(Qt::NoPen);
+        p.setBrush(c.red);
+        p.drawRect(QRectF(22, 11, 4, 5));
+        break;
+    case Icon::Chart:
+        p.setPen(pen(c.dark, 1.3));
+        p.drawLine(QPointF(4, 28), QPointF(29, 28));
+        p.drawLine(QPointF(4, 28), QPointF(4, 3));
+        p.setPen(Qt::NoPen);
+        p.setBrush(c.blue);
+        p.drawRect(QRectF(7, 16, 5, 12));
+        p.setBrush(c.green);
+        p.drawRect(QRectF(14, 9, 5, 19));
+        p.setBrush(c.orange);
+        p.drawRect(QRectF(21, 20, 5, 8));
+        break;
+    case Icon::Import:
+        p.setPen(pen(c.dark, 1.3));
+        p.setBrush(c.paper);
+        p.drawRect(QRectF(10, 4, 19, 22));
+        p.setPen(pen(c.blue, 1.1));
+        for (qreal y = 9; y < 26; y += 4.5)
+            p.drawLine(QPointF(10, y), QPointF(29, y));
+        p.setPen(pen(c.blue, 3));
+        p.drawLine(QPointF(2, 19), QPointF(13, 19));
+        p.setPen(pen(c.blue, 1));
+        p.setBrush(c.blue);
+        p.drawPolygon(QPolygonF() << QPointF(11, 13.5) << QPointF(17, 19) << QPointF(11, 24.5));
+        break;
+    case Icon::Settings: {
+        p.setPen(pen(c.dark, 1.2));
+        p.setBrush(c.grey);
+        QPolygonF gear;
+        for (int i = 0; i < 16; ++i) {
+            const qreal r = (i % 2 == 0) ? 13.0 : 10.0;
+            const qreal a = i * M_PI / 8;
+            gear << QPointF(16 + r * std::cos(a), 16 + r * std::sin(a));
+        }
+        p.drawPolygon(gear);
+        p.setBrush(c.paper);
+        p.drawEllipse(QPointF(16, 16), 4.5, 4.5);
         break;
     }
     case Icon::Calendar:

@@ -28,6 +28,13 @@ enum class Icon {
     Quit,     // "&Quitter"
     Help,     // "Aide"
     Calendar, // the date button
+    // The main window's tool bar.
+    Players,  // "Joueurs"
+    List,     // "Listes"
+    Mail,     // "Courrier"
+    Chart,    // "Bilan"
+    Import,   // "Importer"
+    Settings, // "Paramètrage général"
 };
 
 QIcon icon(Icon which);
