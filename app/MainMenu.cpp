@@ -1,5 +1,7 @@
 #include "app/MainMenu.h"
 
+#include "ui/Icons.h"
+
 #include <stdexcept>
 
 namespace corvane::app {
@@ -82,24 +84,24 @@ const std::vector<MenuEntry> &menuEntries()
 const std::vector<ToolEntry> &toolEntries()
 {
     static const std::vector<ToolEntry> entries{
-        {Cmd::Joueurs, nullptr, nullptr, nullptr, nullptr},
-        {Cmd::Joueurs, "Joueurs", "Joueurs", "Joueurs", "system-users"},
-        {Cmd::Joueurs, nullptr, nullptr, nullptr, nullptr},
-        {Cmd::ListeJoueurs, "Listes", "Listes", "Listes de joueurs", "x-office-document"},
-        {Cmd::Courriers, "Courrier", "Courrier", "Gestion du courrier", "mail-message-new"},
-        {Cmd::Joueurs, nullptr, nullptr, nullptr, nullptr},
-        {Cmd::Compta, "Comptabilite", "Comptabilité", "Recettes et Dépenses", "accessories-calculator"},
-        {Cmd::Tresorerie, "BtnBudget", "Trésorerie", "Plan de trésorerie", "x-office-spreadsheet"},
-        {Cmd::Bilan, "Bilan", "Bilan", "Bilan/prévisions", "office-chart-bar"},
-        {Cmd::Joueurs, nullptr, nullptr, nullptr, nullptr},
-        {Cmd::Exportation, "Exporter", "Exporter", "Exporter des données", "document-send"},
-        {Cmd::Importation, "Importer", "Importer", "Importer des données", "document-open"},
-        {Cmd::Joueurs, nullptr, nullptr, nullptr, nullptr},
-        {Cmd::Parametrage, "Parametrage", "Paramètres", "Paramètrage général", "preferences-system"},
-        {Cmd::Joueurs, nullptr, nullptr, nullptr, nullptr},
-        {Cmd::Quitter, "Quitter", "&Quitter", "Quitter Corvane", "application-exit"},
-        {Cmd::Joueurs, nullptr, nullptr, nullptr, nullptr},
-        {Cmd::Aide, "Aide", "Aide", "Obtenir de l'aide", "help-browser"},
+        {Cmd::Joueurs, nullptr, nullptr, nullptr, 0},
+        {Cmd::Joueurs, "Joueurs", "Joueurs", "Joueurs", int(ui::Icon::Players)},
+        {Cmd::Joueurs, nullptr, nullptr, nullptr, 0},
+        {Cmd::ListeJoueurs, "Listes", "Listes", "Listes de joueurs", int(ui::Icon::List)},
+        {Cmd::Courriers, "Courrier", "Courrier", "Gestion du courrier", int(ui::Icon::Mail)},
+        {Cmd::Joueurs, nullptr, nullptr, nullptr, 0},
+        {Cmd::Compta, "Comptabilite", "Comptabilité", "Recettes et Dépenses", int(ui::Icon::Calculator)},
+        {Cmd::Tresorerie, "BtnBudget", "Trésorerie", "Plan de trésorerie", int(ui::Icon::Calendar)},
+        {Cmd::Bilan, "Bilan", "Bilan", "Bilan/prévisions", int(ui::Icon::Chart)},
+        {Cmd::Joueurs, nullptr, nullptr, nullptr, 0},
+        {Cmd::Exportation, "Exporter", "Exporter", "Exporter des données", int(ui::Icon::Export)},
+        {Cmd::Importation, "Importer", "Importer", "Importer des données", int(ui::Icon::Import)},
+        {Cmd::Joueurs, nullptr, nullptr, nullptr, 0},
+        {Cmd::Parametrage, "Parametrage", "Paramètres", "Paramètrage général", int(ui::Icon::Settings)},
+        {Cmd::Joueurs, nullptr, nullptr, nullptr, 0},
+        {Cmd::Quitter, "Quitter", "&Quitter", "Quitter Corvane", int(ui::Icon::Quit)},
+        {Cmd::Joueurs, nullptr, nullptr, nullptr, 0},
+        {Cmd::Aide, "Aide", "Aide", "Obtenir de l'aide", int(ui::Icon::Help)},
     };
     return entries;
 }

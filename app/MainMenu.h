@@ -40,7 +40,7 @@ struct ToolEntry {
     const char *name;
     const char *text;
     const char *hint;
-    const char *icon; // freedesktop icon name
+    int icon; // a ui::Icon
 };
 // Tool-bar buttons left to right; a null `name` stands for a separator.
 const std::vector<ToolEntry> &toolEntries();

@@ -10,7 +10,11 @@
 #include "core/users/Login.h"
 #include "core/users/Profiles.h"
 #include "core/users/Rights.h"
+#include "core/users/TChgMotdepasse.h"
+#include "core/users/TListeProfils.h"
 #include "core/users/TLoginForm.h"
+#include "core/users/TVisuconnexion.h"
+#include "core/users/TVoirProfil.h"
 #include "data/AppFolders.h"
 #include "data/ModuleData.h"
 #include "data/OpenedTable.h"
@@ -18,6 +22,7 @@
 #include "data/StoreError.h"
 #include "data/Table.h"
 #include "ui/Help.h"
+#include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
 
@@ -151,7 +156,7 @@ void TQuarvelForm::buildToolBar()
         b->setObjectName(QString::fromLatin1(t.name));
         b->setText(QString::fromUtf8(t.text));
         b->setToolTip(QString::fromUtf8(t.hint));
-        b->setIcon(QIcon::fromTheme(QString::fromLatin1(t.icon)));
+        b->setIcon(ui::icon(ui::Icon(t.icon)));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setMinimumSize(64, 52);
         b->setEnabled(false);
@@ -194,6 +199,31 @@ void TQuarvelForm::registerHandlers()
     setHandler(Cmd::DateHeure,
                [this] { Messages::informationYes(dateTimeMessage(QDateTime::currentDateTime()), this); });
     setHandler(Cmd::Aide, [this] { ui::showHelp(1, this); });
+    setHandler(Cmd::GestionProfils, [this] {
+        openModule(Cmd::GestionProfils, [this] {
+            core::TListeProfils w(md_, data::appFolders().profils(), this);
+            w.Affiche();
+        });
+    });
+    setHandler(Cmd::VoirProfil, [this] {
+        openModule(Cmd::VoirProfil, [this] {
+            core::TVoirProfil w(md_, this);
+            w.Affiche();
+        });
+    });
+    setHandler(Cmd::ChangerMotDePasse, [this] {
+        openModule(Cmd::ChangerMotDePasse, [this] {
+            core::TChgMotdepasse w(md_, data::appFolders().profils(), profile_, this);
+            w.Affiche();
+        });
+    });
+    setHandler(Cmd::Connexions, [this] {
+        // No tell-tale record for this one.
+        openModule(Cmd::Connexions, [this] {
+            core::TVisuconnexion w(md_, this);
+            w.Affiche();
+        });
+    });
     setHandler(Cmd::APropos, [this] { showAbout(); });
 }
 

@@ -1,26 +1,49 @@
 #include "tests/support/FreshData.h"
 
 #include "data/DataFolder.h"
+#include "data/DefinitionJson.h"
+#include "data/Schema.h"
+#include "data/tables/TableDefs.h"
 #include "data/OpenedTable.h"
 
+#include <QCryptographicHash>
 #include <QDate>
 
 #include <QDir>
 #include <QFile>
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace corvane::test {
 
 namespace {
 
+// The template is shared by the test programs of one build through a file
+// named after what it holds (table definitions and seed content), made once
+// and renamed into place, so that parallel test programs never see half of it.
 QString templateFile()
 {
-    static QTemporaryDir dir;
     static const QString path = [] {
-        const QString folder = QDir(dir.path()).filePath(QStringLiteral("modele"));
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        hash.addData(QByteArray::number(data::CurrentSchemaVersion));
+        for (const data::TableDef &def : data::allTableDefs()) {
+            hash.addData(data::definitionToJson(def));
+            QFile seed(QStringLiteral(":/seed/%1.csv").arg(def.name));
+            if (seed.open(QIODevice::ReadOnly))
+                hash.addData(seed.readAll());
+        }
+        const QString name = QStringLiteral("corvane-modele-%1.db").arg(QString::fromLatin1(hash.result().toHex().left(16)));
+        const QString target = QDir(QDir::tempPath()).filePath(name);
+        if (QFile::exists(target))
+            return target;
+        QTemporaryDir work(QDir(QDir::tempPath()).filePath(QStringLiteral("corvane-modele-XXXXXX")));
+        const QString folder = QDir(work.path()).filePath(QStringLiteral("modele"));
         data::openDataFolder(folder); // created, then closed: the file is complete
-        return QDir(folder).filePath(data::DataFileName);
+        const QString made = QDir(folder).filePath(data::DataFileName);
+        if (std::rename(QFile::encodeName(made).constData(), QFile::encodeName(target).constData()) != 0)
+            throw std::runtime_error("cannot put the data template in place");
+        return target;
     }();
     return path;
 }
