@@ -16,6 +16,7 @@
 #include "core/users/TVisuconnexion.h"
 #include "core/users/TVoirProfil.h"
 #include "data/AppFolders.h"
+#include "exchange/TCodePostalForm.h"
 #include "data/ModuleData.h"
 #include "data/OpenedTable.h"
 #include "data/Parametres.h"
@@ -199,6 +200,13 @@ void TQuarvelForm::registerHandlers()
     setHandler(Cmd::DateHeure,
                [this] { Messages::informationYes(dateTimeMessage(QDateTime::currentDateTime()), this); });
     setHandler(Cmd::Aide, [this] { ui::showHelp(1, this); });
+    setHandler(Cmd::Villes, [this] {
+        // The towns have no rights row of their own.
+        openModule(Cmd::Villes, [this] {
+            exchange::TCodePostalForm w(md_, QLatin1Char('T'), this);
+            w.Affiche();
+        });
+    });
     setHandler(Cmd::GestionProfils, [this] {
         openModule(Cmd::GestionProfils, [this] {
             core::TListeProfils w(md_, data::appFolders().profils(), this);
