@@ -17,6 +17,7 @@
 #include "core/users/TVoirProfil.h"
 #include "data/AppFolders.h"
 #include "exchange/TCodePostalForm.h"
+#include "members/TSaisieDivers.h"
 #include "data/ModuleData.h"
 #include "data/OpenedTable.h"
 #include "data/Parametres.h"
@@ -204,6 +205,12 @@ void TQuarvelForm::registerHandlers()
         // The towns have no rights row of their own.
         openModule(Cmd::Villes, [this] {
             exchange::TCodePostalForm w(md_, QLatin1Char('T'), this);
+            w.Affiche();
+        });
+    });
+    setHandler(Cmd::Divers, [this] {
+        openModule(Cmd::Divers, [this] {
+            members::TSaisieDivers w(md_, this);
             w.Affiche();
         });
     });
