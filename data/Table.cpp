@@ -8,6 +8,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace corvane::data {
 
@@ -28,17 +30,12 @@ QStringList splitFields(const QString &fields)
 
 } // namespace
 
-QString foldForSort(const QString &text)
+namespace {
+
+// The general folding: compatibility decomposition, marks dropped, the two
+// ligatures spelt out, case folded.
+QString foldSlowly(const QString &text)
 {
-    bool plain = true;
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            plain = false;
-            break;
-        }
-    }
-    if (plain)
-        return text.toLower();
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString out;
     out.reserve(decomposed.size());
@@ -50,6 +47,49 @@ QString foldForSort(const QString &text)
     out.replace(QStringLiteral("œ"), QStringLiteral("oe")).replace(QStringLiteral("Œ"), QStringLiteral("oe"));
     out.replace(QStringLiteral("æ"), QStringLiteral("ae")).replace(QStringLiteral("Æ"), QStringLiteral("ae"));
     return out.toCaseFolded();
+}
+
+// Folded form of each character below U+0180 (ASCII, Latin-1 and Latin
+// Extended-A: every letter of French), computed once by the general folding.
+constexpr char16_t kTableEnd = 0x180;
+const std::array<QString, kTableEnd> &latinFolds()
+{
+    static const std::array<QString, kTableEnd> table = [] {
+        std::array<QString, kTableEnd> t;
+        for (char16_t c = 0; c < kTableEnd; ++c)
+            t[c] = foldSlowly(QString(QChar(c)));
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+QString foldForSort(const QString &text)
+{
+    // One pass through a table for the letters of French; the general
+    // folding only for text beyond them.
+    const auto &table = latinFolds();
+    qsizetype length = 0;
+    bool same = true;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= kTableEnd)
+            return foldSlowly(text);
+        const QString &f = table[u];
+        length += f.size();
+        same = same && f.size() == 1 && f.at(0) == c;
+    }
+    if (same)
+        return text;
+    QString out(length, Qt::Uninitialized);
+    QChar *d = out.data();
+    for (QChar c : text) {
+        const QString &f = table[c.unicode()];
+        for (QChar x : f)
+            *d++ = x;
+    }
+    return out;
 }
 
 int compareValues(const QVariant &a, const QVariant &b, FieldType type)
@@ -84,7 +124,14 @@ int compareValues(const QVariant &a, const QVariant &b, FieldType type)
 
 QVariant RecordView::value(const QString &field) const
 {
-    return values_[table_.fieldIndex(field)];
+    return value(table_.fieldIndex(field));
+}
+
+QVariant RecordView::value(int fieldIndex) const
+{
+    if (values_)
+        return (*values_)[fieldIndex];
+    return table_.cell(*static_cast<const Table::Row *>(row_), fieldIndex);
 }
 QString RecordView::asString(const QString &field) const { return value(field).toString(); }
 qint64 RecordView::asInt(const QString &field) const { return value(field).toLongLong(); }
@@ -160,6 +207,33 @@ void Table::close()
     emitLayout();
 }
 
+namespace {
+
+// Packed stored values of a record: one tag per field, the offsets of the
+// fields' bytes (one more than the fields), then the bytes.
+enum Tag : char { TagNull, TagInt, TagReal, TagText, TagBlob };
+
+qsizetype packedHeader(int fields)
+{
+    return fields + qsizetype(sizeof(quint32)) * (fields + 1);
+}
+
+QDate storedDate(const char *p, int n)
+{
+    if (n == 10 && p[4] == '-' && p[7] == '-') {
+        auto digits = [p](int from, int count) {
+            int v = 0;
+            for (int i = from; i < from + count; ++i)
+                v = v * 10 + (p[i] - '0');
+            return v;
+        };
+        return QDate(digits(0, 4), digits(5, 2), digits(8, 2));
+    }
+    return parseStoredDate(QString::fromUtf8(p, n));
+}
+
+} // namespace
+
 void Table::load()
 {
     QStringList cols{QStringLiteral("rowid"), QStringLiteral("\"_ordre\"")};
@@ -170,48 +244,125 @@ void Table::load()
     rows_.clear();
     maxOrdre_ = 0;
     const int n = int(def_.fields.size());
+    const qsizetype header = packedHeader(n);
     sqlite3_stmt *h = st.handle();
+    std::vector<char> packed;
     while (st.step()) {
         auto row = std::make_unique<Row>();
         row->rowid = sqlite3_column_int64(h, 0);
         row->ordre = sqlite3_column_type(h, 1) == SQLITE_NULL ? double(row->rowid) : sqlite3_column_double(h, 1);
         maxOrdre_ = std::max(maxOrdre_, row->ordre);
-        row->values.resize(n);
+        packed.resize(header);
+        auto append = [&packed](const void *data, size_t size) {
+            const char *p = static_cast<const char *>(data);
+            packed.insert(packed.end(), p, p + size);
+        };
         for (int i = 0; i < n; ++i) {
             const int c = i + 2;
-            if (sqlite3_column_type(h, c) == SQLITE_NULL)
-                continue;
-            switch (def_.fields[i].type) {
-            case FieldType::Text:
-            case FieldType::Memo:
-                row->values[i] = st.columnText(c);
-                break;
-            case FieldType::Int16:
-            case FieldType::Int32:
-                row->values[i] = int(sqlite3_column_int64(h, c));
-                break;
-            case FieldType::Bool:
-                row->values[i] = sqlite3_column_int64(h, c) != 0;
-                break;
-            case FieldType::Real:
-            case FieldType::Money:
-                row->values[i] = sqlite3_column_double(h, c);
-                break;
-            case FieldType::Date:
-                row->values[i] = parseStoredDate(st.columnText(c));
-                break;
-            case FieldType::Time:
-                row->values[i] = QTime::fromString(st.columnText(c), QStringLiteral("HH:mm:ss"));
-                break;
-            case FieldType::Picture:
-            case FieldType::Binary:
-                row->values[i] = st.columnBlob(c);
-                break;
+            const quint32 offset = quint32(packed.size() - header);
+            std::memcpy(packed.data() + n + sizeof(quint32) * i, &offset, sizeof offset);
+            Tag tag = TagNull;
+            if (sqlite3_column_type(h, c) != SQLITE_NULL) {
+                switch (def_.fields[i].type) {
+                case FieldType::Int16:
+                case FieldType::Int32:
+                case FieldType::Bool: {
+                    const qint64 v = sqlite3_column_int64(h, c);
+                    append(&v, sizeof v);
+                    tag = TagInt;
+                    break;
+                }
+                case FieldType::Real:
+                case FieldType::Money: {
+                    const double v = sqlite3_column_double(h, c);
+                    append(&v, sizeof v);
+                    tag = TagReal;
+                    break;
+                }
+                case FieldType::Text:
+                case FieldType::Memo:
+                case FieldType::Date:
+                case FieldType::Time:
+                    append(sqlite3_column_text(h, c), size_t(sqlite3_column_bytes(h, c)));
+                    tag = TagText;
+                    break;
+                case FieldType::Picture:
+                case FieldType::Binary:
+                    append(sqlite3_column_blob(h, c), size_t(sqlite3_column_bytes(h, c)));
+                    tag = TagBlob;
+                    break;
+                }
             }
+            packed[i] = tag;
         }
+        const quint32 end = quint32(packed.size() - header);
+        std::memcpy(packed.data() + n + sizeof(quint32) * n, &end, sizeof end);
+        row->stored = QByteArray(packed.data(), qsizetype(packed.size()));
         rows_.push_back(std::move(row));
     }
     seenVersion_ = shared_->version;
+}
+
+QVariant Table::cell(const Row &row, int i) const
+{
+    if (row.stored.isEmpty())
+        return row.values[i];
+    const int n = int(def_.fields.size());
+    const char *base = row.stored.constData();
+    quint32 from = 0, to = 0;
+    std::memcpy(&from, base + n + sizeof(quint32) * i, sizeof from);
+    std::memcpy(&to, base + n + sizeof(quint32) * (i + 1), sizeof to);
+    const char *p = base + packedHeader(n) + from;
+    const int size = int(to - from);
+    switch (base[i]) {
+    case TagInt: {
+        qint64 x = 0;
+        std::memcpy(&x, p, sizeof x);
+        if (def_.fields[i].type == FieldType::Bool)
+            return x != 0;
+        return int(x);
+    }
+    case TagReal: {
+        double x = 0;
+        std::memcpy(&x, p, sizeof x);
+        return x;
+    }
+    case TagText:
+        switch (def_.fields[i].type) {
+        case FieldType::Date:
+            return storedDate(p, size);
+        case FieldType::Time:
+            return QTime::fromString(QString::fromUtf8(p, size), QStringLiteral("HH:mm:ss"));
+        default:
+            return QString::fromUtf8(p, size);
+        }
+    case TagBlob:
+        return QByteArray(p, size);
+    default:
+        return {};
+    }
+}
+
+QByteArrayView Table::storedBytes(const Row &row, int i) const
+{
+    const int n = int(def_.fields.size());
+    const char *base = row.stored.constData();
+    if (base[i] != TagText)
+        return {};
+    quint32 from = 0, to = 0;
+    std::memcpy(&from, base + n + sizeof(quint32) * i, sizeof from);
+    std::memcpy(&to, base + n + sizeof(quint32) * (i + 1), sizeof to);
+    return QByteArrayView(base + packedHeader(n) + from, qsizetype(to - from));
+}
+
+std::vector<QVariant> Table::rowValues(const Row &row) const
+{
+    if (row.stored.isEmpty())
+        return row.values;
+    std::vector<QVariant> out(def_.fields.size());
+    for (int i = 0; i < int(out.size()); ++i)
+        out[i] = cell(row, i);
+    return out;
 }
 
 void Table::refresh()
@@ -294,7 +445,7 @@ void Table::computeKey(Row &row) const
 {
     row.sortKey.resize(order_.size());
     for (size_t i = 0; i < order_.size(); ++i) {
-        const QVariant &v = row.values[order_[i].field];
+        const QVariant v = cell(row, order_[i].field);
         KeyPart &k = row.sortKey[i];
         k.null = v.isNull() || !v.isValid();
         k.text.clear();
@@ -351,7 +502,7 @@ bool Table::passesFilter(const Row &row) const
                 return false;
             const FieldDef &fd = def_.fields[detailFields_[i]];
             const QVariant mv = normaliseValue(fd, master_->value(masterFields_[i]));
-            if (row.values[detailFields_[i]] != mv)
+            if (cell(row, detailFields_[i]) != mv)
                 return false;
         }
     }
@@ -359,7 +510,7 @@ bool Table::passesFilter(const Row &row) const
         return true;
     for (const Condition &c : conditions_) {
         const FieldDef &fd = def_.fields[c.field];
-        const QVariant &v = row.values[c.field];
+        const QVariant v = cell(row, c.field);
         bool ok = false;
         switch (c.op) {
         case Compare::Equal:
@@ -391,7 +542,7 @@ bool Table::passesFilter(const Row &row) const
             return false;
     }
     if (predicate_) {
-        RecordView view(*this, row.values);
+        RecordView view(*this, static_cast<const void *>(&row));
         if (!predicate_(view))
             return false;
     }
@@ -729,10 +880,22 @@ bool Table::locate(const QString &fields, const QVariantList &values, bool caseI
         idx.push_back(fieldIndex(names[i]));
         wanted.push_back(normaliseValue(def_.fields[idx.back()], values[i]));
     }
+    // Exact text is compared with the stored bytes, so that the records
+    // passed over are not decoded.
+    std::vector<QByteArray> wantedUtf8(idx.size());
+    for (size_t k = 0; k < idx.size(); ++k) {
+        if (!caseInsensitive && isTextual(def_.fields[idx[k]].type) && !wanted[k].isNull())
+            wantedUtf8[k] = wanted[k].toString().toUtf8();
+    }
     for (size_t r = 0; r < view_.size(); ++r) {
         bool match = true;
         for (size_t k = 0; k < idx.size() && match; ++k) {
-            const QVariant &v = view_[r]->values[idx[k]];
+            if (!wantedUtf8[k].isNull() && !view_[r]->stored.isEmpty()) {
+                const QByteArrayView stored = storedBytes(*view_[r], idx[k]);
+                match = stored.data() && stored == wantedUtf8[k];
+                continue;
+            }
+            const QVariant v = cell(*view_[r], idx[k]);
             const QVariant &w = wanted[k];
             const bool vn = v.isNull() || !v.isValid(), wn = w.isNull() || !w.isValid();
             if (vn || wn)
@@ -762,23 +925,16 @@ int Table::fieldIndex(const QString &field) const
     return i;
 }
 
-const std::vector<QVariant> &Table::currentValues() const
-{
-    static const std::vector<QVariant> none;
-    if (isEditing())
-        return buffer_;
-    ensureFresh();
-    const Row *r = currentRow();
-    return r ? r->values : none;
-}
-
 QVariant Table::value(int i) const
 {
     requireActive();
-    const auto &vals = currentValues();
     if (i < 0 || i >= int(def_.fields.size()))
         misuse(tableName_, QStringLiteral("numéro de champ %1 hors limites").arg(i));
-    return vals.empty() ? QVariant() : vals[i];
+    if (isEditing())
+        return buffer_[i];
+    ensureFresh();
+    const Row *r = currentRow();
+    return r ? cell(*r, i) : QVariant();
 }
 
 QVariant Table::value(const QString &field) const { return value(fieldIndex(field)); }
@@ -830,7 +986,7 @@ QVariant Table::valueAt(int row, int i) const
         return {};
     if (state_ == State::Edit && view_[row]->rowid == editRowid_)
         return buffer_[i];
-    return view_[row]->values[i];
+    return cell(*view_[row], i);
 }
 
 QString Table::displayAt(int row, int i) const
@@ -888,7 +1044,7 @@ void Table::edit()
         return;
     }
     runHooks(Event::BeforeEdit);
-    buffer_ = r->values;
+    buffer_ = rowValues(*r);
     editRowid_ = r->rowid;
     modified_ = false;
     setState(State::Edit);
@@ -1030,6 +1186,7 @@ void Table::post()
     }
     if (row) {
         row->values = std::move(buffer_);
+        row->stored.clear();
         computeKey(*row);
     }
     buffer_.clear();

@@ -25,11 +25,11 @@ class RecordView {
 public:
     RecordView(const Table &table, const std::vector<QVariant> &values)
         : table_(table)
-        , values_(values)
+        , values_(&values)
     {
     }
     QVariant value(const QString &field) const;
-    QVariant value(int fieldIndex) const { return values_[fieldIndex]; }
+    QVariant value(int fieldIndex) const;
     QString asString(const QString &field) const;
     qint64 asInt(const QString &field) const;
     double asDouble(const QString &field) const;
@@ -38,8 +38,15 @@ public:
     QDate asDate(const QString &field) const;
 
 private:
+    friend class Table;
+    RecordView(const Table &table, const void *row)
+        : table_(table)
+        , row_(row)
+    {
+    }
     const Table &table_;
-    const std::vector<QVariant> &values_;
+    const std::vector<QVariant> *values_ = nullptr;
+    const void *row_ = nullptr; // a record of the table, read field by field
 };
 
 // A cursor over one stored table: the current record, the editing states,
@@ -188,9 +195,14 @@ private:
         double number = 0;
         QString text;
     };
+    // A record as read keeps its stored values packed, and a field becomes
+    // a QVariant only when it is read: a cursor holds every record, and most
+    // fields of most records are never looked at. A record written through
+    // the cursor holds its values instead (`stored` is then empty).
     struct Row {
         qint64 rowid = 0;
         double ordre = 0;
+        QByteArray stored;
         std::vector<QVariant> values;
         std::vector<KeyPart> sortKey;
     };
@@ -199,6 +211,10 @@ private:
         bool descending;
     };
 
+    friend class RecordView;
+    QVariant cell(const Row &row, int fieldIndex) const;
+    QByteArrayView storedBytes(const Row &row, int fieldIndex) const; // text as stored; null when empty
+    std::vector<QVariant> rowValues(const Row &row) const;
     void requireActive() const;
     void requireBrowse(const char *operation) const;
     void ensureFresh() const;
@@ -212,7 +228,6 @@ private:
     Row *currentRow() const;
     std::unique_ptr<Statement> prepare(const QString &sql) const;
     void placeInView(Row *row);
-    const std::vector<QVariant> &currentValues() const;
     QVariant normalise(int fieldIndex, const QVariant &value) const;
     void startNew(bool atCursor);
     void checkRequired() const;
