@@ -58,6 +58,9 @@ std::unique_ptr<Session> Session::open(const QString &path, bool create)
 
 Session::~Session()
 {
+    beginStmt_.reset();
+    commitStmt_.reset();
+    stampStmt_.reset();
     if (db_) {
         if (!sqlite3_get_autocommit(db_))
             sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -278,10 +281,17 @@ void Session::bumpVersion(const QString &name)
         ++it.value()->version;
 }
 
+Statement &Session::cached(std::unique_ptr<Statement> &slot, const char *sql)
+{
+    if (!slot)
+        slot = std::make_unique<Statement>(*this, QString::fromLatin1(sql));
+    return *slot;
+}
+
 void Session::begin()
 {
     if (depth_ == 0)
-        exec(QStringLiteral("BEGIN IMMEDIATE"));
+        cached(beginStmt_, "BEGIN IMMEDIATE").exec();
     else
         exec(QStringLiteral("SAVEPOINT sp%1").arg(depth_));
     ++depth_;
@@ -298,14 +308,14 @@ void Session::commitLevel(int level)
     }
     try {
         if (!touched_.isEmpty()) {
-            Statement st(*this, QStringLiteral("UPDATE _stamps SET modified=? WHERE name=?"));
+            Statement &st = cached(stampStmt_, "UPDATE _stamps SET modified=? WHERE name=?");
             const QString stamp = nowStamp();
             for (const QString &name : std::as_const(touched_)) {
                 st.bindText(1, stamp).bindText(2, name);
                 st.exec();
             }
         }
-        exec(QStringLiteral("COMMIT"));
+        cached(commitStmt_, "COMMIT").exec();
     } catch (...) {
         rollbackLevel(1);
         throw;

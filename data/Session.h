@@ -89,6 +89,12 @@ private:
     QString canonicalName(const QString &name);
     void loadDefinitions();
 
+    // Statements of every post, prepared once.
+    Statement &cached(std::unique_ptr<Statement> &slot, const char *sql);
+    std::unique_ptr<Statement> beginStmt_;
+    std::unique_ptr<Statement> commitStmt_;
+    std::unique_ptr<Statement> stampStmt_;
+
     sqlite3 *db_ = nullptr;
     QString path_;
     int depth_ = 0;
