@@ -72,8 +72,14 @@ int main(int argc, char *argv[])
 
     const bool measuring = QApplication::arguments().contains(QStringLiteral("--mesure-demarrage"));
     EndAtLogin endAtLogin;
-    if (measuring)
+    if (measuring) {
         app.installEventFilter(&endAtLogin);
+        // Nobody answers the messages of a measured start: each takes its
+        // default button.
+        ui::Messages::setHandler([](const ui::Message &m) {
+            return m.defaultButton != ui::Button::None ? m.defaultButton : ui::Button::Ok;
+        });
+    }
     app::SingleInstance instance(measuring ? QStringLiteral("Corvane 3 mesure") : QStringLiteral("Corvane 3"));
     if (instance.otherIsRunning())
         return 0;
