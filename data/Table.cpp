@@ -634,6 +634,18 @@ void Table::setFiltered(bool on)
     emitLayout();
 }
 
+// A new order keeps the current record.
+void Table::reorder()
+{
+    const Row *cur = currentRow();
+    order_ = orderParts();
+    for (auto &r : rows_)
+        computeKey(*r);
+    rebuildView(cur ? cur->rowid : 0);
+    emitLayout();
+    emitCurrent();
+}
+
 void Table::setIndexName(const QString &name)
 {
     if (isActive()) {
@@ -645,13 +657,7 @@ void Table::setIndexName(const QString &name)
     orderField_.clear();
     if (!isActive())
         return;
-    const Row *cur = currentRow();
-    order_ = orderParts();
-    for (auto &r : rows_)
-        computeKey(*r);
-    rebuildView(cur ? cur->rowid : 0);
-    emitLayout();
-    emitCurrent();
+    reorder();
 }
 
 void Table::setOrderField(const QString &field, bool descending)
@@ -665,13 +671,7 @@ void Table::setOrderField(const QString &field, bool descending)
     indexName_.clear();
     if (!isActive())
         return;
-    const Row *cur = currentRow();
-    order_ = orderParts();
-    for (auto &r : rows_)
-        computeKey(*r);
-    rebuildView(cur ? cur->rowid : 0);
-    emitLayout();
-    emitCurrent();
+    reorder();
 }
 
 void Table::setMasterLink(Table *master, const QString &detailFields, const QString &masterFields)

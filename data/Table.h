@@ -220,6 +220,7 @@ private:
     void ensureFresh() const;
     void load();
     void rebuildView(qint64 keepRowid);
+    void reorder();
     bool passesFilter(const Row &row) const;
     bool lessThan(const Row *a, const Row *b) const;
     std::vector<OrderPart> orderParts() const;
