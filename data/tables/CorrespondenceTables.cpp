@@ -10,16 +10,11 @@ namespace {
 const char *const phoneMask = "!00-00-00-00-00;1;_";
 const char *const postalCodeMask = "!00 000;1;_";
 
-// A new letter is dated today, which the letter window sets.
-TableDef courriers()
+// The correspondent's address, telephones included, as letters and the
+// address book store it.
+TableBuilder &addressFields(TableBuilder &b)
 {
-    return TableBuilder("Courriers")
-        .date("Date").required().mask("!99/99/0000;1;_")
-        .text("Theme", 50).label("Thème")
-        .text("Reference", 15)
-        .text("Fichier", 100).required()
-        .text("Description", 100).required().label("Objet du courrier")
-        .text("Destinataire", 100).required()
+    return b
         .text("Adresse 1", 35)
         .text("Adresse 2", 35)
         .text("Adresse 3", 35)
@@ -27,7 +22,20 @@ TableDef courriers()
         .text("Ville", 35)
         .text("Tel").mask(phoneMask)
         .text("Port").mask(phoneMask)
-        .text("Fax").mask(phoneMask)
+        .text("Fax").mask(phoneMask);
+}
+
+// A new letter is dated today, which the letter window sets.
+TableDef courriers()
+{
+    TableBuilder b("Courriers");
+    b.date("Date").required().mask("!99/99/0000;1;_")
+        .text("Theme", 50).label("Thème")
+        .text("Reference", 15)
+        .text("Fichier", 100).required()
+        .text("Description", 100).required().label("Objet du courrier")
+        .text("Destinataire", 100).required();
+    return addressFields(b)
         .text("Modele", 100).label("Modèle")
         .text("Commentaires", 100)
         .text("Mail", 80)
@@ -54,16 +62,9 @@ TableDef modeles()
 
 TableDef adresses()
 {
-    return TableBuilder("Adresses")
-        .text("Destinataire", 100).label("Nom et prénom")
-        .text("Adresse 1", 35)
-        .text("Adresse 2", 35)
-        .text("Adresse 3", 35)
-        .text("Code postal", 10).mask(postalCodeMask)
-        .text("Ville", 35)
-        .text("Tel").mask(phoneMask)
-        .text("Port").mask(phoneMask)
-        .text("Fax").mask(phoneMask)
+    TableBuilder b("Adresses");
+    b.text("Destinataire", 100).label("Nom et prénom");
+    return addressFields(b)
         .text("Commentaires", 100)
         .text("Mail", 80)
         // The windows and the letters find a correspondent by name.
