@@ -2,7 +2,7 @@
 
 #include "data/AppFolders.h"
 #include "data/Parametres.h"
-#include "tests/core/workbook/XlsxReader.h"
+#include "tests/support/XlsxReader.h"
 #include "tests/support/Printers.h"
 #include "tests/support/TempDataFolder.h"
 #include "ui/Messages.h"

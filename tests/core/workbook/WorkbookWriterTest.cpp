@@ -1,6 +1,6 @@
 #include "core/workbook/Workbook.h"
 
-#include "tests/core/workbook/XlsxReader.h"
+#include "tests/support/XlsxReader.h"
 #include "tests/support/Printers.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "tests/core/workbook/XlsxReader.h"
+#include "tests/support/XlsxReader.h"
 
 #include <QXmlStreamReader>
 
