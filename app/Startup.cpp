@@ -135,7 +135,9 @@ void storeVersion(data::ModuleData &md)
 {
     OpenedTable param(md.table(QStringLiteral("Param")));
     param->first();
-    if (param->isEmpty())
+    // Nothing is written when the version is already stored: every write
+    // waits for the disk, and this runs at each start.
+    if (param->isEmpty() || param->asString(QStringLiteral("Version logiciel")) == data::VersionText)
         return;
     param->edit();
     param->setValue(QStringLiteral("Version logiciel"), data::VersionText);

@@ -385,7 +385,9 @@ bool TQuarvelForm::InitialiseApplication()
         if (musicOn)
             music_->setOn(true);
 
-        QSettings().setValue(QStringLiteral("Dossier"), QDir::toNativeSeparators(data::appFolders().root()));
+        const QString dossier = QDir::toNativeSeparators(data::appFolders().root());
+        if (QSettings settings; settings.value(QStringLiteral("Dossier")).toString() != dossier)
+            settings.setValue(QStringLiteral("Dossier"), dossier);
         if (!createWorkingFolders())
             return false;
 
@@ -403,8 +405,6 @@ bool TQuarvelForm::InitialiseApplication()
         data::chargeCategories(md_);
         // The first-run wizard runs here once it exists; until then the
         // first-run flag stays set.
-        storeVersion(md_);
-        data::chargeParametres(md_);
         action(Cmd::Previsualisation)->setChecked(data::parametres().previsualisation);
 
         auto *background = static_cast<MainBackground *>(centralWidget());
@@ -495,11 +495,14 @@ void TQuarvelForm::quitPath()
         {
             data::OpenedTable param(md_.table(QStringLiteral("Param")));
             param->first();
+            const bool preview = data::parametres().previsualisation;
             if (!param->isEmpty()) {
                 delay = int(param->asInt(QStringLiteral("Delai sauvegarde")));
-                param->edit();
-                param->setValue(QStringLiteral("Previsualisation"), data::parametres().previsualisation);
-                param->post();
+                if (param->asBool(QStringLiteral("Previsualisation")) != preview) {
+                    param->edit();
+                    param->setValue(QStringLiteral("Previsualisation"), preview);
+                    param->post();
+                }
             }
         }
         const auto backup = handlers_.value(int(Cmd::Sauvegarder));

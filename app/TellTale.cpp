@@ -50,6 +50,10 @@ void closeTellTale(data::ModuleData &md, const QString &profile)
     t->last();
     if (t->isEmpty())
         return;
+    // Already closed by this profile: nothing to wait for the disk for.
+    if (t->asString(QStringLiteral("Type sortie")) == QLatin1String("Normale") &&
+        t->asString(QStringLiteral("Profil")) == profile)
+        return;
     t->edit();
     t->setValue(QStringLiteral("Type sortie"), QStringLiteral("Normale"));
     t->setValue(QStringLiteral("Profil"), profile);

@@ -3,6 +3,10 @@
 #include "data/ModuleData.h"
 #include "data/OpenedTable.h"
 #include "data/Session.h"
+#include "data/Statement.h"
+#include "data/Table.h"
+
+#include <optional>
 
 namespace corvane::data {
 
@@ -11,6 +15,41 @@ Parametres &parametres()
     static Parametres p;
     return p;
 }
+
+namespace {
+
+// The last player in table order (the member key: name, first name, birth
+// date, folded as the cursor folds them) holding `title`, as "Nom Prenom".
+// Asked of the store directly: loading every member at each start only to
+// find one or two of them cost more than the rest of the start-up.
+QString lastPlayerWithTitle(Session &session, const QString &title)
+{
+    Statement q(session, QStringLiteral("SELECT \"Nom\", \"Prenom\", \"Date de naissance\", rowid FROM \"Joueurs\" "
+                                        "WHERE \"Titre\" = ?1"));
+    q.bindText(1, title);
+    struct Candidate {
+        QVariant nom, prenom, naissance;
+        qint64 rowid = 0;
+    };
+    std::optional<Candidate> last;
+    const auto before = [](const Candidate &a, const Candidate &b) {
+        if (int c = compareValues(a.nom, b.nom, FieldType::Text))
+            return c < 0;
+        if (int c = compareValues(a.prenom, b.prenom, FieldType::Text))
+            return c < 0;
+        if (int c = compareValues(a.naissance, b.naissance, FieldType::Text))
+            return c < 0;
+        return a.rowid < b.rowid;
+    };
+    while (q.step()) {
+        Candidate c{q.column(0), q.column(1), q.column(2), q.columnInt(3)};
+        if (!last || !before(c, *last))
+            last = c;
+    }
+    return last ? last->nom.toString() + QLatin1Char(' ') + last->prenom.toString() : QString();
+}
+
+} // namespace
 
 void chargeParametres(ModuleData &md, Parametres &p)
 {
@@ -94,19 +133,7 @@ void chargeParametres(ModuleData &md, Parametres &p)
             param->setValue(QStringLiteral("Titre signataire"), p.titreSignataire);
             param->post();
         }
-        // The last player in table order holding the title signs.
-        QString signer;
-        {
-            OpenedTable joueurs(md.table(QStringLiteral("Joueurs")));
-            ControlsDisabled quiet(*joueurs);
-            const Table::Bookmark mark = joueurs->bookmark();
-            for (joueurs->first(); !joueurs->eof(); joueurs->next()) {
-                if (joueurs->asString(QStringLiteral("Titre")) == p.titreSignataire)
-                    signer = joueurs->asString(QStringLiteral("Nom")) + QLatin1Char(' ') +
-                             joueurs->asString(QStringLiteral("Prenom"));
-            }
-            joueurs->gotoBookmark(mark);
-        }
+        const QString signer = lastPlayerWithTitle(md.session(), p.titreSignataire);
         if (!signer.isEmpty() && signer != s("Signataire")) {
             param->edit();
             param->setValue(QStringLiteral("Signataire"), signer);

@@ -141,10 +141,10 @@ void Session::loadDefinitions()
     Statement probe(*this, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=?"));
     probe.bindText(1, MetaTable);
     if (probe.step() && probe.columnInt(0) > 0) {
-        Statement st(*this, QStringLiteral("SELECT definition FROM _tables"));
+        Statement st(*this, QStringLiteral("SELECT name, definition FROM _tables"));
         while (st.step()) {
-            TableDef def = definitionFromJson(st.columnText(0).toUtf8());
-            definitions_.insert(def.name.toLower(), def);
+            const QString name = st.columnText(0);
+            definitions_[name.toLower()] = StoredDefinition{name, st.columnText(1).toUtf8(), std::nullopt};
         }
     }
     definitionsLoaded_ = true;
@@ -153,16 +153,19 @@ void Session::loadDefinitions()
 bool Session::tableExists(const QString &name)
 {
     loadDefinitions();
-    return definitions_.contains(name.toLower());
+    return definitions_.count(name.toLower()) > 0;
 }
 
 const TableDef &Session::definition(const QString &name)
 {
     loadDefinitions();
-    auto it = definitions_.constFind(name.toLower());
-    if (it == definitions_.constEnd())
+    auto it = definitions_.find(name.toLower());
+    if (it == definitions_.end())
         throw StoreError(StoreError::Kind::General, QStringLiteral("La table « %1 » n'existe pas.").arg(name));
-    return it.value();
+    StoredDefinition &stored = it->second;
+    if (!stored.parsed)
+        stored.parsed = definitionFromJson(stored.json);
+    return *stored.parsed;
 }
 
 QString Session::canonicalName(const QString &name)
@@ -174,8 +177,8 @@ QStringList Session::tableNames()
 {
     loadDefinitions();
     QStringList out;
-    for (const TableDef &d : std::as_const(definitions_))
-        out.append(d.name);
+    for (const auto &entry : definitions_)
+        out.append(entry.second.name);
     out.sort(Qt::CaseInsensitive);
     return out;
 }
@@ -208,14 +211,15 @@ void Session::createTable(const TableDef &source, const QString &name)
         exec(QStringLiteral("CREATE UNIQUE INDEX %1 ON %2(%3)")
                  .arg(quoted(def.name + QStringLiteral("#cle")), quoted(def.name), parts.join(QLatin1Char(','))));
     }
+    const QByteArray json = definitionToJson(def);
     Statement meta(*this, QStringLiteral("INSERT OR REPLACE INTO _tables(name, definition) VALUES(?,?)"));
-    meta.bindText(1, def.name).bindText(2, QString::fromUtf8(definitionToJson(def)));
+    meta.bindText(1, def.name).bindText(2, QString::fromUtf8(json));
     meta.exec();
     Statement stamp(*this, QStringLiteral("INSERT OR REPLACE INTO _stamps(name, modified) VALUES(?,?)"));
     stamp.bindText(1, def.name).bindText(2, nowStamp());
     stamp.exec();
     loadDefinitions();
-    definitions_.insert(def.name.toLower(), def);
+    definitions_[def.name.toLower()] = StoredDefinition{def.name, json, def};
     tx.commit();
     bumpVersion(def.name);
 }
@@ -230,7 +234,7 @@ void Session::dropTable(const QString &name)
         del.bindText(1, stored).exec();
         Statement delStamp(*this, QStringLiteral("DELETE FROM _stamps WHERE name=?"));
         delStamp.bindText(1, stored).exec();
-        definitions_.remove(stored.toLower());
+        definitions_.erase(stored.toLower());
     }
     tx.commit();
     bumpVersion(stored);

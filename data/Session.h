@@ -7,7 +7,9 @@
 #include <QSet>
 #include <QString>
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -99,7 +101,14 @@ private:
     QString path_;
     int depth_ = 0;
     QSet<QString> touched_;
-    QHash<QString, TableDef> definitions_; // by lower-case name
+    // Definitions by lower-case name, kept as stored and read on first use:
+    // a start needs a handful of the tables, not all of them.
+    struct StoredDefinition {
+        QString name;
+        QByteArray json;
+        std::optional<TableDef> parsed;
+    };
+    std::map<QString, StoredDefinition> definitions_;
     bool definitionsLoaded_ = false;
     QHash<QString, std::shared_ptr<TableShared>> shared_;
 };

@@ -58,6 +58,14 @@ void BM_Startup_floor(benchmark::State &state)
 }
 BENCHMARK(BM_Startup_floor)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
+void BM_Startup_floor_text(benchmark::State &state)
+{
+    const QString program = sibling("bench_textwindow");
+    for (auto _ : state)
+        run(program, {});
+}
+BENCHMARK(BM_Startup_floor_text)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
 } // namespace
 
 int main(int argc, char **argv)

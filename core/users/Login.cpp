@@ -4,6 +4,7 @@
 #include "core/users/Rights.h"
 #include "data/ModuleData.h"
 #include "data/OpenedTable.h"
+#include "data/Session.h"
 #include "data/StoreError.h"
 
 #include <QDateTime>
@@ -73,6 +74,8 @@ QString LoginProcess::attemptText() const
 
 void applyLogin(data::ModuleData &md, const QString &previousProfile, const QString &profile)
 {
+    // One commit for the tell-tale line and the rights: one wait for the disk.
+    data::Session::Transaction transaction(md.session());
     if (profile != previousProfile) {
         data::OpenedTable mouchard(md.table(QStringLiteral("Mouchard")));
         const QTime now = QTime::currentTime();
@@ -87,6 +90,7 @@ void applyLogin(data::ModuleData &md, const QString &previousProfile, const QStr
     }
     const auto rows = readRightsTable(*md.table(QStringLiteral("Profil")));
     writeRightsTable(*md.table(QStringLiteral("Droits")), rows);
+    transaction.commit();
     currentRights() = Rights::fromRows(readRightsTable(*md.table(QStringLiteral("Droits"))));
 }
 

@@ -210,6 +210,10 @@ std::vector<RightsRow> readRightsTable(data::Table &table)
 
 void writeRightsTable(data::Table &table, const std::vector<RightsRow> &rows)
 {
+    // The same rights again (each start loads the same profile): no write,
+    // no wait for the disk.
+    if (readRightsTable(table) == rows)
+        return;
     data::Session::Transaction tx(*table.session());
     table.emptyTable();
     data::OpenedTable t(&table);

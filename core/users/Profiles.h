@@ -22,6 +22,7 @@ struct RightsRow {
     QString tous;
 
     bool isHeading() const { return aucun.isEmpty() && visualisation.isEmpty() && tous.isEmpty(); }
+    bool operator==(const RightsRow &) const = default;
 };
 
 // The rows of the profile delivered with the program: every right, an
