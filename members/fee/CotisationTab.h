@@ -2,11 +2,18 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
 
 namespace corvane::data {
 class ModuleData;
-}
+class Table;
+struct Parametres;
+} // namespace corvane::data
 
 namespace corvane::members::fee {
 
@@ -43,11 +50,30 @@ public:
     // "&Quitter": a fee fully covered by its payments is marked paid.
     void quitting();
 
+    // Whether the whole fee is ticked paid: the category, sex, activity and
+    // role rules of the window then leave `Cotisation` as it is.
+    bool feePaid() const;
+
+    // The controls, for the window's date target and for tests. Group 0 is
+    // the whole fee, 1 … 5 the instalments.
+    enum class Discount { Reduction, DemiTarif, Bureau, Etudiant };
+    QCheckBox *paidBox(int group) const;
+    QCheckBox *discountBox(Discount which) const;
+    QLineEdit *amountEdit(int group) const;
+    QWidget *dateEdit(int group) const; // a ui::FieldDateEdit
+    QComboBox *accountList(int group) const;
+    QComboBox *bankList() const;
+
 signals:
     // Progress texts for the window's status line.
     void statusMessage(const QString &text);
 
 private:
+    void paidClicked(int group);
+    void discountClicked(const std::function<void(data::Table &, const data::Parametres &)> &step);
+    void readReconciled();
+    void applyLock();
+
     struct Private;
     std::unique_ptr<Private> d_;
 };
