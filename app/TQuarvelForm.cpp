@@ -6,6 +6,8 @@
 #include "app/Startup.h"
 #include "app/TAusujetde.h"
 #include "app/TellTale.h"
+#include "core/params/TAcceuilForm.h"
+#include "core/params/TParamForm.h"
 #include "core/report/PrintSink.h"
 #include "core/users/Login.h"
 #include "core/users/Profiles.h"
@@ -16,13 +18,13 @@
 #include "core/users/TVisuconnexion.h"
 #include "core/users/TVoirProfil.h"
 #include "data/AppFolders.h"
-#include "exchange/TCodePostalForm.h"
-#include "members/TSaisieDivers.h"
 #include "data/ModuleData.h"
 #include "data/OpenedTable.h"
 #include "data/Parametres.h"
 #include "data/StoreError.h"
 #include "data/Table.h"
+#include "exchange/TCodePostalForm.h"
+#include "members/TSaisieDivers.h"
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
@@ -196,7 +198,8 @@ void TQuarvelForm::registerHandlers()
         ui::runModal(dialog);
     });
     setHandler(Cmd::Repertoires, [this] {
-        openModule(Cmd::Repertoires, [this] { Messages::informationYes(workingFoldersMessage(data::appFolders()), this); });
+        openModule(Cmd::Repertoires,
+                   [this] { Messages::informationYes(workingFoldersMessage(data::appFolders()), this); });
     });
     setHandler(Cmd::DateHeure,
                [this] { Messages::informationYes(dateTimeMessage(QDateTime::currentDateTime()), this); });
@@ -240,6 +243,29 @@ void TQuarvelForm::registerHandlers()
         });
     });
     setHandler(Cmd::APropos, [this] { showAbout(); });
+    registerParametrage([this] {
+        core::TParamForm w(md_, this);
+        w.Affiche();
+    });
+    setHandler(Cmd::Assistant, [this] { runWizard(); });
+}
+
+void TQuarvelForm::runWizard()
+{
+    openModule(
+        Cmd::Assistant,
+        [this] {
+            core::TAcceuilForm w(md_, this);
+            w.Affiche();
+        },
+        [this] {
+            // The wizard rewrote the settings: every window reads the new ones.
+            storeVersion(md_);
+            data::chargeParametres(md_);
+            data::chargeCategories(md_);
+            static_cast<MainBackground *>(centralWidget())->setClubName(data::parametres().proprietaire);
+            setCaption(QStringLiteral("Corvane  -  Saison "));
+        });
 }
 
 void TQuarvelForm::registerSeasonClosing(std::function<void()> window)
@@ -272,7 +298,8 @@ void TQuarvelForm::registerParametrage(std::function<void()> window)
 
 void TQuarvelForm::registerJoueurs(std::function<void()> window)
 {
-    setHandler(Cmd::Joueurs, [this, window] { openModule(Cmd::Joueurs, window, [this] { rebuildDistinctions(md_); }); });
+    setHandler(Cmd::Joueurs,
+               [this, window] { openModule(Cmd::Joueurs, window, [this] { rebuildDistinctions(md_); }); });
 }
 
 void TQuarvelForm::registerSelectionList(Cmd cmd, std::function<void()> window)
@@ -280,13 +307,17 @@ void TQuarvelForm::registerSelectionList(Cmd cmd, std::function<void()> window)
     std::function<bool(const data::RecordView &)> condition;
     switch (cmd) {
     case Cmd::Impayes:
-        condition = [](const data::RecordView &r) { return r.asMoney(QStringLiteral("Restant du")).units() > 0; };
+        condition = [](const data::RecordView &r) {
+            return r.asMoney(QStringLiteral("Restant du")).units() > 0;
+        };
         break;
     case Cmd::Certificats:
         condition = [](const data::RecordView &r) { return !r.asBool(QStringLiteral("Certificat")); };
         break;
     case Cmd::Autorisations:
-        condition = [](const data::RecordView &r) { return !r.asBool(QStringLiteral("Autorisation parentale")); };
+        condition = [](const data::RecordView &r) {
+            return !r.asBool(QStringLiteral("Autorisation parentale"));
+        };
         break;
     default:
         break;
@@ -326,8 +357,9 @@ void TQuarvelForm::openModule(Cmd cmd, const std::function<void()> &run, const s
     } catch (const data::StoreError &err) {
         Messages::error(err.message(), this);
     } catch (const std::exception &err) {
-        Messages::error(QStringLiteral("Une erreur inattendue s'est produite :\r%1").arg(QString::fromUtf8(err.what())),
-                        this);
+        Messages::error(
+            QStringLiteral("Une erreur inattendue s'est produite :\r%1").arg(QString::fromUtf8(err.what())),
+            this);
     }
     if (spy) {
         try {
@@ -353,13 +385,15 @@ bool TQuarvelForm::createWorkingFolders()
     data::AppFolders &f = data::appFolders();
     const bool profilesExisted = QDir(f.profils()).exists();
     // In the order the program has always created them.
-    for (const QString &dir : {f.sauvegarde(), f.exports(), f.imports(), f.photos(), f.photosMateriels(), f.profils(),
-                               f.convocations(), f.courriers(), f.modeles(), f.fichiersExcel()}) {
+    for (const QString &dir :
+         {f.sauvegarde(), f.exports(), f.imports(), f.photos(), f.photosMateriels(), f.profils(),
+          f.convocations(), f.courriers(), f.modeles(), f.fichiersExcel()}) {
         if (!QDir().mkpath(dir)) {
-            Messages::errorYes(QStringLiteral("Impossible de créer le dossier de travail « %1 ».\rVérifiez que vous "
-                                              "avez le droit d'écrire dans le dossier des données.")
-                                   .arg(QDir::toNativeSeparators(dir)),
-                               this);
+            Messages::errorYes(
+                QStringLiteral("Impossible de créer le dossier de travail « %1 ».\rVérifiez que vous "
+                               "avez le droit d'écrire dans le dossier des données.")
+                    .arg(QDir::toNativeSeparators(dir)),
+                this);
             return false;
         }
     }
@@ -396,15 +430,14 @@ bool TQuarvelForm::InitialiseApplication()
         statusMessage(QString());
 
         seedFirstRun(md_, QDate::currentDate(), [this] {
-            return Messages::confirm(QStringLiteral("La saison actuelle n'est pas encore terminée.\rSouhaitez-vous "
-                                                    "paramétrer le logiciel directement pour la prochaine saison ?"),
-                                     this);
+            return Messages::confirm(
+                QStringLiteral("La saison actuelle n'est pas encore terminée.\rSouhaitez-vous "
+                               "paramétrer le logiciel directement pour la prochaine saison ?"),
+                this);
         });
         storeVersion(md_);
         data::chargeParametres(md_);
         data::chargeCategories(md_);
-        // The first-run wizard runs here once it exists; until then the
-        // first-run flag stays set.
         action(Cmd::Previsualisation)->setChecked(data::parametres().previsualisation);
 
         auto *background = static_cast<MainBackground *>(centralWidget());
@@ -423,6 +456,10 @@ bool TQuarvelForm::InitialiseApplication()
     }
     if (!MenuChargerprofilClick())
         return false;
+    // A club not yet described is described first, once the officer is
+    // known; the wizard keeps coming back until it is completed.
+    if (data::parametres().premiereFois)
+        runWizard();
     return true;
 }
 

@@ -73,6 +73,7 @@ private:
     void buildMenus();
     void buildToolBar();
     void registerHandlers();
+    void runWizard();
     void setCaption(const QString &prefix);
     void statusMessage(const QString &text);
     bool createWorkingFolders();

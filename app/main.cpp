@@ -1,23 +1,27 @@
 #include "app/HelpWindow.h"
+#include "app/MainWork.h"
 #include "app/SingleInstance.h"
 #include "app/TCorvaneForm.h"
 #include "app/TQuarvelForm.h"
+#include "core/params/TownFinder.h"
+#include "core/params/WizardPages.h"
 #include "data/AppFolders.h"
 #include "data/DataFolder.h"
 #include "data/ModuleData.h"
 #include "data/Session.h"
 #include "data/StoreError.h"
+#include "exchange/ChoisirVille.h"
 #include "members/TFicheModifListe.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace corvane;
@@ -80,7 +84,8 @@ int main(int argc, char *argv[])
             return m.defaultButton != ui::Button::None ? m.defaultButton : ui::Button::Ok;
         });
     }
-    app::SingleInstance instance(measuring ? QStringLiteral("Corvane 3 mesure") : QStringLiteral("Corvane 3"));
+    app::SingleInstance instance(measuring ? QStringLiteral("Corvane 3 mesure")
+                                           : QStringLiteral("Corvane 3"));
     if (instance.otherIsRunning())
         return 0;
 
@@ -108,6 +113,14 @@ int main(int argc, char *argv[])
             help->showContext(context);
         });
         members::registerListEditor();
+        // The settings windows live below the towns and the main window's
+        // work: both are handed to them here.
+        core::setTownFinder([&md](QWidget *parent, const QString &ville) -> std::optional<core::FoundTown> {
+            if (auto town = exchange::choisirVille(md, parent, ville))
+                return core::FoundTown{town->codePostal, town->ville};
+            return std::nullopt;
+        });
+        core::setAccountRenamer(app::propagateAccountNames);
         app::TQuarvelForm main(md);
         QObject::connect(&instance, &app::SingleInstance::activationRequested, &main, [&main] {
             main.showNormal();
@@ -119,6 +132,8 @@ int main(int argc, char *argv[])
         result = QApplication::exec();
         delete help;
         ui::setHelpHandler(std::function<void(int, QWidget *)>());
+        core::setTownFinder({});
+        core::setAccountRenamer({});
         md.closeAll();
     }
     return result;
