@@ -25,6 +25,7 @@
 #include "data/Table.h"
 #include "exchange/TCodePostalForm.h"
 #include "members/TSaisieDivers.h"
+#include "members/playerlist/TListeJoueurs.h"
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
@@ -248,6 +249,10 @@ void TQuarvelForm::registerHandlers()
         w.Affiche();
     });
     setHandler(Cmd::Assistant, [this] { runWizard(); });
+    registerJoueurs([this] {
+        members::TListeJoueurs w(md_, core::currentRights().letter(menuEntry(Cmd::Joueurs).row), this);
+        w.Affiche();
+    });
 }
 
 void TQuarvelForm::runWizard()
