@@ -1,5 +1,7 @@
 #include "exchange/PostalCodeEdit.h"
 
+#include "ui/InputFilter.h"
+
 #include "exchange/PostalCodes.h"
 
 #include <QRegularExpression>
@@ -31,6 +33,7 @@ PostalCodeEdit::PostalCodeEdit(data::Table *table, const QString &field, QWidget
     , binding_(new ui::FieldBinding(table, field, this, [this] { refresh(); }))
 {
     setInputMask(Mask);
+    ui::startEmptyMaskAtFirstPosition(this);
     connect(this, &QLineEdit::textEdited, this, &PostalCodeEdit::edited);
     refresh();
 }

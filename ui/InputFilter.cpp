@@ -2,8 +2,12 @@
 
 #include "ui/InputFilterPrivate.h"
 
+#include <QEvent>
 #include <QLineEdit>
+#include <QTimer>
+
 #include <QValidator>
+#include <algorithm>
 
 namespace corvane::ui {
 
@@ -130,6 +134,47 @@ void setInputFilter(QLineEdit *edit, InputFilter filter)
     const QString filtered = filterText(filter, current);
     if (filtered != current)
         edit->setText(filtered);
+}
+
+} // namespace corvane::ui
+
+namespace corvane::ui {
+
+namespace {
+
+class EmptyMaskStart : public QObject {
+public:
+    explicit EmptyMaskStart(QLineEdit *edit)
+        : QObject(edit)
+        , edit_(edit)
+    {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type t = event->type();
+        if (watched == edit_ && (t == QEvent::FocusIn || t == QEvent::MouseButtonRelease)) {
+            // After the line edit placed its cursor for the click or focus.
+            QTimer::singleShot(0, edit_, [edit = edit_] {
+                const QString typed = edit->text();
+                const bool empty =
+                    std::none_of(typed.begin(), typed.end(), [](QChar c) { return c.isLetterOrNumber(); });
+                if (!edit->inputMask().isEmpty() && empty && !edit->isReadOnly())
+                    edit->setCursorPosition(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    QLineEdit *edit_;
+};
+
+} // namespace
+
+void startEmptyMaskAtFirstPosition(QLineEdit *edit)
+{
+    edit->installEventFilter(new EmptyMaskStart(edit));
 }
 
 } // namespace corvane::ui

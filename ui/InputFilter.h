@@ -29,3 +29,13 @@ QString filterText(InputFilter filter, const QString &text);
 bool acceptsChar(InputFilter filter, QChar c);
 
 } // namespace corvane::ui
+
+namespace corvane::ui {
+
+// A line edit typed through a mask ("00 000", a telephone) starts typing at
+// its first position whenever it is still empty, wherever it was clicked:
+// otherwise a click past the blanks puts the cursor at the end and the
+// digits typed are lost.
+void startEmptyMaskAtFirstPosition(QLineEdit *edit);
+
+} // namespace corvane::ui

@@ -93,3 +93,22 @@ TEST(InputFilter, MultiLineBoxFiltersTypingAndPastingButKeepsLines)
 }
 
 } // namespace
+
+// Clicked past its blanks, an empty masked field still takes the digits typed
+// from its first position; a filled one keeps the cursor where it was put.
+TEST(InputFilter, EmptyMaskedFieldTypesFromItsStart)
+{
+    QLineEdit edit;
+    edit.setInputMask("00 000");
+    edit.resize(200, 24);
+    ui::startEmptyMaskAtFirstPosition(&edit);
+    edit.show();
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(190, 12));
+    QCoreApplication::processEvents();
+    QTest::keyClicks(&edit, "35000");
+    EXPECT_EQ(edit.text(), "35 000");
+
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(190, 12));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit.cursorPosition(), edit.text().size());
+}
