@@ -6,6 +6,18 @@
 
 namespace corvane::ui {
 
+void paintFitted(QPainter &painter, const QRect &area, const QImage &image)
+{
+    if (image.isNull())
+        return;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    QSize s = image.size();
+    s.scale(area.size(), Qt::KeepAspectRatio);
+    const QRect target(area.x() + (area.width() - s.width()) / 2, area.y() + (area.height() - s.height()) / 2,
+                       s.width(), s.height());
+    painter.drawImage(target, image);
+}
+
 FieldPicture::FieldPicture(data::Table *table, const QString &field, QWidget *parent)
     : QFrame(parent)
     , binding_(new FieldBinding(table, field, this, [this] { refresh(); }))
@@ -62,16 +74,8 @@ bool FieldPicture::clearPicture()
 void FieldPicture::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
-    if (image_.isNull())
-        return;
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRect area = contentsRect().adjusted(2, 2, -2, -2);
-    QSize s = image_.size();
-    s.scale(area.size(), Qt::KeepAspectRatio);
-    const QRect target(area.x() + (area.width() - s.width()) / 2, area.y() + (area.height() - s.height()) / 2,
-                       s.width(), s.height());
-    p.drawImage(target, image_);
+    paintFitted(p, contentsRect().adjusted(2, 2, -2, -2), image_);
 }
 
 } // namespace corvane::ui

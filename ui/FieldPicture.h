@@ -5,7 +5,13 @@
 #include <QFrame>
 #include <QImage>
 
+class QPainter;
+
 namespace corvane::ui {
+
+// Draws `image` as large as `area` allows with its proportions kept, centred;
+// nothing for a null image.
+void paintFitted(QPainter &painter, const QRect &area, const QImage &image);
 
 // The picture stored in a picture or binary field, scaled to the frame with
 // its proportions kept. loadFromFile() and clearPicture() change the record

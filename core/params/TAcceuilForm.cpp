@@ -26,7 +26,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace corvane::core {
@@ -64,23 +63,6 @@ const PageText kPages[6] = {
      "général'"},
 };
 // clang-format on
-
-QLabel *boldLabel(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
-QFormLayout *form(QWidget *owner)
-{
-    auto *f = new QFormLayout(owner);
-    f->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    return f;
-}
 
 // Telephones are typed as five pairs of digits; a number stored in another
 // shape (a foreign one) shows and stays as it is.
@@ -226,41 +208,37 @@ QLineEdit *TAcceuilForm::edit(const QString &key, int maxLength)
     return e;
 }
 
+QLineEdit *TAcceuilForm::amount(const QString &key, int maxWidth)
+{
+    QLineEdit *e = edit(key, 16);
+    ui::setInputFilter(e, ui::InputFilter::Amount);
+    e->setAlignment(Qt::AlignRight);
+    e->setMaximumWidth(maxWidth);
+    return e;
+}
+
 QLineEdit *TAcceuilForm::phone(const QString &key)
 {
     QLineEdit *e = edit(key);
     ui::setInputFilter(e, ui::InputFilter::None); // the mask does the filtering
     e->setProperty("phone", true);
     e->setInputMask(PhoneMask);
+    ui::startEmptyMaskAtFirstPosition(e);
     e->setMaximumWidth(160);
     return e;
 }
 
-QWidget *TAcceuilForm::townRow(const QString &codeKey, const QString &villeKey)
+QWidget *TAcceuilForm::withTownFinder(const QString &codeKey, const QString &villeKey)
 {
-    auto *box = new QWidget;
-    auto *h = new QHBoxLayout(box);
-    h->setContentsMargins(0, 0, 0, 0);
     QLineEdit *code = edit(codeKey);
-    code->setReadOnly(true); // chosen with its town from the list
-    code->setMaximumWidth(90);
-    auto *find = new QToolButton(box);
-    find->setObjectName(QStringLiteral("Choisir") + villeKey);
-    find->setText(QStringLiteral("..."));
-    find->setToolTip(QStringLiteral("Choisir la ville dans la liste des codes postaux"));
-    find->setFocusPolicy(Qt::NoFocus);
+    code->setReadOnly(true);
     QLineEdit *ville = edit(villeKey);
-    connect(find, &QToolButton::clicked, this, [this, code, ville] {
+    return townRow(code, ville, QStringLiteral("Choisir") + villeKey, [this, code, ville] {
         if (const auto town = findTown(this, ville->text())) {
             code->setText(town->codePostal);
             ville->setText(town->ville);
         }
     });
-    h->addWidget(code);
-    h->addWidget(find);
-    h->addWidget(new QLabel(QStringLiteral("Ville"), box));
-    h->addWidget(ville, 1);
-    return box;
 }
 
 QWidget *TAcceuilForm::buildClub()
@@ -268,11 +246,12 @@ QWidget *TAcceuilForm::buildClub()
     auto *page = new QWidget;
     auto *h = new QHBoxLayout(page);
     auto *left = new QWidget(page);
-    QFormLayout *f = form(left);
+    QFormLayout *f = paramForm(left);
     f->addRow(QStringLiteral("Nom du club"), edit(QStringLiteral("Proprietaire")));
     f->addRow(QStringLiteral("Adresse sociale"), edit(QStringLiteral("Adresse1")));
     f->addRow(QString(), edit(QStringLiteral("Adresse2")));
-    f->addRow(QStringLiteral("Code postal"), townRow(QStringLiteral("Code postal"), QStringLiteral("Ville")));
+    f->addRow(QStringLiteral("Code postal"),
+              withTownFinder(QStringLiteral("Code postal"), QStringLiteral("Ville")));
     f->addRow(QStringLiteral("Téléphone"), phone(QStringLiteral("Tel")));
     f->addRow(QStringLiteral("Portable"), phone(QStringLiteral("Port")));
     f->addRow(QStringLiteral("Fax"), phone(QStringLiteral("Fax")));
@@ -290,25 +269,17 @@ QWidget *TAcceuilForm::buildClub()
     f->addRow(QStringLiteral("N° affiliation FFBA"), edit(QStringLiteral("Num affiliation DDJS")));
     h->addWidget(left, 3);
 
-    auto *logoGroup = new QGroupBox(QStringLiteral("Logo du club"), page);
-    auto *lv = new QVBoxLayout(logoGroup);
-    logo_ = new LogoBox(logoGroup);
-    logo_->setObjectName(QStringLiteral("Logo"));
-    logo_->setMinimumSize(150, 150);
-    connect(logo_, &LogoBox::clicked, this, [this] { loadLogo(); });
-    auto *charger = new QPushButton(QStringLiteral("Charger une image"), logoGroup);
-    charger->setObjectName(QStringLiteral("ChargerLogo"));
-    auto *supprimer = new QPushButton(QStringLiteral("Supprimer l'image"), logoGroup);
-    supprimer->setObjectName(QStringLiteral("SupprimerLogo"));
-    for (QPushButton *b : {charger, supprimer})
+    auto picture = [this](QGroupBox *group) {
+        logo_ = new LogoBox(group);
+        logo_->setMinimumSize(150, 150);
+        connect(logo_, &LogoBox::clicked, this, [this] { loadLogo(); });
+        return logo_;
+    };
+    QGroupBox *logos = logoGroup(
+        page, picture, [this] { loadLogo(); }, [this] { logo_->setBytes({}); });
+    for (QPushButton *b : logos->findChildren<QPushButton *>())
         b->setAutoDefault(false);
-    connect(charger, &QPushButton::clicked, this, [this] { loadLogo(); });
-    connect(supprimer, &QPushButton::clicked, this, [this] { logo_->setBytes({}); });
-    lv->addWidget(logo_, 1);
-    lv->addWidget(charger);
-    lv->addWidget(supprimer);
-    lv->addStretch();
-    h->addWidget(logoGroup, 1, Qt::AlignTop);
+    h->addWidget(logos, 1, Qt::AlignTop);
     return page;
 }
 
@@ -325,36 +296,22 @@ void TAcceuilForm::loadLogo()
                                this);
 }
 
-QWidget *TAcceuilForm::contactGroup(const QString &title, const QString &who, const QString &listTable)
-{
-    auto *group = new QGroupBox(title);
-    QFormLayout *f = form(group);
-    auto *nom = new ReferenceChoice(md_.table(listTable), {QString()});
-    nom->setObjectName(who);
-    editors_.insert(who, nom);
-    f->addRow(title, nom);
-    f->addRow(QStringLiteral("Adresse"), edit(who + QStringLiteral("Adresse1")));
-    f->addRow(QString(), edit(who + QStringLiteral("Adresse2")));
-    f->addRow(QStringLiteral("Code postal"),
-              townRow(who + QStringLiteral("CodePostal"), who + QStringLiteral("Ville")));
-    f->addRow(QStringLiteral("Téléphone"), phone(who + QStringLiteral("Tel")));
-    f->addRow(QStringLiteral("Fax"), phone(who + QStringLiteral("Fax")));
-    f->addRow(QStringLiteral("Mail"), edit(who + QStringLiteral("Mail")));
-    f->addRow(QStringLiteral("Responsable 1"), edit(who + QStringLiteral("Responsable1")));
-    f->addRow(QStringLiteral("Responsable 2"), edit(who + QStringLiteral("Responsable2")));
-    return group;
-}
-
 QWidget *TAcceuilForm::buildLigue()
 {
-    auto *page = new QWidget;
-    auto *h = new QHBoxLayout(page);
-    h->addWidget(contactGroup(QStringLiteral("Ligue"), QStringLiteral("Ligue"), QStringLiteral("Ligues")), 1,
-                 Qt::AlignTop);
-    h->addWidget(
-        contactGroup(QStringLiteral("Comité"), QStringLiteral("District"), QStringLiteral("Districts")), 1,
-        Qt::AlignTop);
-    return page;
+    ContactEditors editors;
+    editors.name = [this](const QString &field, const QString &listTable) {
+        auto *nom = new ReferenceChoice(md_.table(listTable), {QString()});
+        nom->setObjectName(field);
+        editors_.insert(field, nom);
+        return nom;
+    };
+    editors.text = [this](const QString &field) { return edit(field); };
+    editors.phone = [this](const QString &field, const QString &, const QString &) { return phone(field); };
+    editors.mail = [this](const QString &field, const QString &) { return edit(field); };
+    editors.town = [this](const QString &codeField, const QString &villeField, const QString &) {
+        return withTownFinder(codeField, villeField);
+    };
+    return leagueContactsPage(editors);
 }
 
 QWidget *TAcceuilForm::buildComptes()
@@ -362,20 +319,9 @@ QWidget *TAcceuilForm::buildComptes()
     auto *page = new QWidget;
     auto *v = new QVBoxLayout(page);
     auto *g = new QGridLayout;
-    g->addWidget(boldLabel(QStringLiteral("N° de compte"), page), 0, 1);
-    g->addWidget(boldLabel(QStringLiteral("Intitulé"), page), 0, 2);
-    g->addWidget(boldLabel(QStringLiteral("Banque"), page), 0, 3);
-    auto *cashHead = boldLabel(QStringLiteral("Comptes en espèces\n(2 comptes maxi)"), page);
-    cashHead->setAlignment(Qt::AlignCenter);
-    g->addWidget(cashHead, 0, 4);
+    accountGrid(g, page);
     g->addWidget(boldLabel(QStringLiteral("Solde restant à la fin\nde la saison dernière"), page), 0, 5);
-    const QStringList rows{
-        QStringLiteral("Compte habituel:"), QStringLiteral("2 ème compte (caisse par exemple):"),
-        QStringLiteral("3 ème compte:"), QStringLiteral("4 ème compte:"), QStringLiteral("5 ème compte:")};
     for (int k = 1; k <= 5; ++k) {
-        auto *label = new QLabel(rows[k - 1], page);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->addWidget(label, k, 0);
         g->addWidget(edit(QStringLiteral("N° de compte%1").arg(k)), k, 1);
         editor(QStringLiteral("N° de compte%1").arg(k))->setMinimumWidth(110);
         g->addWidget(edit(QStringLiteral("Compte %1").arg(k)), k, 2);
@@ -389,15 +335,8 @@ QWidget *TAcceuilForm::buildComptes()
         cash->setObjectName(QStringLiteral("cash:%1").arg(k));
         editors_.insert(cash->objectName(), cash);
         g->addWidget(cash, k, 4, Qt::AlignCenter);
-        QLineEdit *balance = edit(QStringLiteral("balance:%1").arg(k), 16);
-        ui::setInputFilter(balance, ui::InputFilter::Amount);
-        balance->setAlignment(Qt::AlignRight);
-        balance->setMaximumWidth(130);
-        g->addWidget(balance, k, 5);
+        g->addWidget(amount(QStringLiteral("balance:%1").arg(k), 130), k, 5);
     }
-    g->setColumnStretch(1, 2);
-    g->setColumnStretch(2, 3);
-    g->setColumnStretch(3, 3);
     v->addLayout(g);
     v->addStretch();
     return page;
@@ -409,20 +348,8 @@ QWidget *TAcceuilForm::buildCotisations()
     auto *v = new QVBoxLayout(page);
     auto *competitions = new QGroupBox(QStringLiteral("Compétitions"), page);
     auto *g = new QGridLayout(competitions);
-    const auto amounts = categoryAmounts(md_, QStringLiteral("Prix "));
-    for (int i = 0; i < int(amounts.size()); ++i) {
-        const int col = i < 8 ? 0 : 2;
-        auto *label = new QLabel(amounts[i].label, competitions);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->addWidget(label, i % 8, col);
-        QLineEdit *e = edit(amounts[i].field, 16);
-        ui::setInputFilter(e, ui::InputFilter::Amount);
-        e->setAlignment(Qt::AlignRight);
-        e->setMaximumWidth(120);
-        g->addWidget(e, i % 8, col + 1);
-    }
-    g->setColumnMinimumWidth(2, 160);
-    g->setColumnStretch(4, 1);
+    amountGrid(g, competitions, categoryAmounts(md_, QStringLiteral("Prix ")),
+               [this](const QString &field) { return amount(field, 120); });
     v->addWidget(competitions);
 
     auto *autres = new QGroupBox(QStringLiteral("Loisirs et encadrement"), page);
@@ -434,11 +361,7 @@ QWidget *TAcceuilForm::buildCotisations()
         auto *l = new QLabel(QString::fromUtf8(label), autres);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         ag->addWidget(l, 0, col);
-        QLineEdit *e = edit(QString::fromUtf8(field), 16);
-        ui::setInputFilter(e, ui::InputFilter::Amount);
-        e->setAlignment(Qt::AlignRight);
-        e->setMaximumWidth(120);
-        ag->addWidget(e, 0, col + 1);
+        ag->addWidget(amount(QString::fromUtf8(field), 120), 0, col + 1);
         col += 2;
     }
     ag->setColumnMinimumWidth(2, 160);
@@ -446,7 +369,7 @@ QWidget *TAcceuilForm::buildCotisations()
     v->addWidget(autres);
 
     auto *reductions = new QGroupBox(QStringLiteral("Réductions accordées"), page);
-    QFormLayout *rf = form(reductions);
+    QFormLayout *rf = paramForm(reductions);
     for (const auto &[field, label] :
          {std::pair{QStringLiteral("Pourcentage bureau"),
                     QStringLiteral("Pourcentage de réduction aux membres du bureau")},

@@ -66,10 +66,10 @@ private:
     QWidget *buildComptes();
     QWidget *buildCotisations();
     QWidget *buildEquipes();
-    QWidget *contactGroup(const QString &title, const QString &who, const QString &listTable);
     QLineEdit *edit(const QString &key, int maxLength = 0);
+    QLineEdit *amount(const QString &key, int maxWidth);
     QLineEdit *phone(const QString &key);
-    QWidget *townRow(const QString &codeKey, const QString &villeKey);
+    QWidget *withTownFinder(const QString &codeKey, const QString &villeKey);
     QWidget *textOf(const QString &key) const;
     QString textValue(const QString &key) const;
 

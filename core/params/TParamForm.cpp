@@ -18,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -26,27 +25,6 @@
 namespace corvane::core {
 
 using data::Table;
-
-namespace {
-
-QLabel *boldLabel(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
-QFormLayout *form(QWidget *owner)
-{
-    auto *f = new QFormLayout(owner);
-    f->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    return f;
-}
-
-} // namespace
 
 TParamForm::TParamForm(data::ModuleData &md, QWidget *parent)
     : RecordWindow(md.table(QStringLiteral("Param")), parent)
@@ -119,25 +97,10 @@ QWidget *TParamForm::withEraser(const QString &field, const QString &name, const
 
 QWidget *TParamForm::withTownFinder(const QString &codeField, const QString &villeField, const QString &name)
 {
-    auto *box = new QWidget;
-    auto *h = new QHBoxLayout(box);
-    h->setContentsMargins(0, 0, 0, 0);
     auto *code = static_cast<ui::FieldLineEdit *>(lineEdit(codeField));
-    // The code comes from the list of towns, with its town.
     code->setReadOnly(true);
-    code->setMaximumWidth(90);
-    auto *find = new QToolButton(box);
-    find->setText(QStringLiteral("..."));
-    find->setToolTip(QStringLiteral("Choisir la ville dans la liste des codes postaux"));
-    find->setFocusPolicy(Qt::NoFocus);
-    namedButton(find, name);
-    connect(find, &QToolButton::clicked, this,
-            [this, codeField, villeField] { chooseTown(codeField, villeField); });
-    h->addWidget(code);
-    h->addWidget(find);
-    h->addWidget(new QLabel(QStringLiteral("Ville"), box));
-    h->addWidget(lineEdit(villeField), 1);
-    return box;
+    return townRow(code, lineEdit(villeField), name,
+                   [this, codeField, villeField] { chooseTown(codeField, villeField); });
 }
 
 void TParamForm::chooseTown(const QString &codeField, const QString &villeField)
@@ -163,7 +126,7 @@ QWidget *TParamForm::buildClub()
     auto *page = new QWidget;
     auto *h = new QHBoxLayout(page);
     auto *left = new QWidget(page);
-    QFormLayout *f = form(left);
+    QFormLayout *f = paramForm(left);
     f->addRow(QStringLiteral("Nom du club"), lineEdit(QStringLiteral("Proprietaire")));
     auto *titre = new ui::FieldComboBox(table(), QStringLiteral("Titre signataire"));
     titre->setObjectName(QStringLiteral("Titre signataire"));
@@ -172,7 +135,7 @@ QWidget *TParamForm::buildClub()
     f->addRow(QStringLiteral("Titre du signataire de l'attestation de paiement"), titre);
 
     auto *adresse = new QGroupBox(QStringLiteral("Adresse du club"), left);
-    QFormLayout *af = form(adresse);
+    QFormLayout *af = paramForm(adresse);
     af->addRow(QStringLiteral("Adresse"), lineEdit(QStringLiteral("Adresse1")));
     af->addRow(QString(), lineEdit(QStringLiteral("Adresse2")));
     af->addRow(
@@ -199,26 +162,18 @@ QWidget *TParamForm::buildClub()
     f->addRow(QStringLiteral("N° d'affiliation FFBA"), lineEdit(QStringLiteral("Num affiliation DDJS")));
     h->addWidget(left, 3);
 
-    auto *logoBox = new QGroupBox(QStringLiteral("Logo du club"), page);
-    auto *lv = new QVBoxLayout(logoBox);
-    logo_ = new ui::FieldPicture(table(), QStringLiteral("Logo"), logoBox);
-    logo_->setObjectName(QStringLiteral("Logo"));
-    logo_->setMinimumSize(160, 160);
-    logo_->setCursor(Qt::PointingHandCursor);
-    logo_->setToolTip(QStringLiteral("Cliquez pour charger une image"));
-    logo_->installEventFilter(this);
-    controls_.insert(QStringLiteral("Logo"), logo_);
-    auto *charger = namedButton(new QPushButton(QStringLiteral("Charger une image"), logoBox),
-                                QStringLiteral("ChargerLogo"));
-    auto *supprimer = namedButton(new QPushButton(QStringLiteral("Supprimer l'image"), logoBox),
-                                  QStringLiteral("SupprimerLogo"));
-    connect(charger, &QAbstractButton::clicked, this, [this] { loadLogo(); });
-    connect(supprimer, &QAbstractButton::clicked, this, [this] { logo_->clearPicture(); });
-    lv->addWidget(logo_, 1);
-    lv->addWidget(charger);
-    lv->addWidget(supprimer);
-    lv->addStretch();
-    h->addWidget(logoBox, 1, Qt::AlignTop);
+    auto picture = [this](QGroupBox *group) {
+        logo_ = new ui::FieldPicture(table(), QStringLiteral("Logo"), group);
+        logo_->setMinimumSize(160, 160);
+        logo_->setCursor(Qt::PointingHandCursor);
+        logo_->setToolTip(QStringLiteral("Cliquez pour charger une image"));
+        logo_->installEventFilter(this);
+        controls_.insert(QStringLiteral("Logo"), logo_);
+        return logo_;
+    };
+    QGroupBox *logos = logoGroup(
+        page, picture, [this] { loadLogo(); }, [this] { logo_->clearPicture(); });
+    h->addWidget(logos, 1, Qt::AlignTop);
     return page;
 }
 
@@ -234,59 +189,44 @@ void TParamForm::loadLogo()
                                this);
 }
 
-QWidget *TParamForm::contactGroup(const QString &title, const QString &who, const QString &listTable)
-{
-    auto *group = new QGroupBox(title);
-    QFormLayout *f = form(group);
-    auto *nom = new ui::FieldComboBox(table(), who);
-    nom->setObjectName(who);
-    controls_.insert(who, nom);
-    lists_ << nom;
-    nom->setProperty("listTable", listTable);
-    f->addRow(title, nom);
-    f->addRow(QStringLiteral("Adresse"), lineEdit(who + QStringLiteral("Adresse1")));
-    f->addRow(QString(), lineEdit(who + QStringLiteral("Adresse2")));
-    f->addRow(QStringLiteral("Code postal"),
-              withTownFinder(who + QStringLiteral("CodePostal"), who + QStringLiteral("Ville"),
-                             QStringLiteral("Ville") + who));
-    f->addRow(QStringLiteral("Téléphone"),
-              withEraser(who + QStringLiteral("Tel"), QStringLiteral("EffacerTel") + who,
-                         QStringLiteral("Effacer N° téléphone")));
-    f->addRow(QStringLiteral("Fax"),
-              withEraser(who + QStringLiteral("Fax"), QStringLiteral("EffacerFax") + who,
-                         QStringLiteral("Effacer N° Fax")));
-    auto *mailBox = new QWidget(group);
-    auto *mh = new QHBoxLayout(mailBox);
-    mh->setContentsMargins(0, 0, 0, 0);
-    auto *mail = static_cast<ui::FieldLineEdit *>(lineEdit(who + QStringLiteral("Mail")));
-    auto *send = new QToolButton(mailBox);
-    send->setIcon(ui::icon(ui::Icon::Mail));
-    send->setToolTip(QStringLiteral("Envoyer un message à cette adresse"));
-    send->setFocusPolicy(Qt::NoFocus);
-    namedButton(send, QStringLiteral("Mail") + who);
-    connect(send, &QToolButton::clicked, this, [mail] {
-        const QUrl url = mailtoUrl(mail->binding().value().toString());
-        if (url.isValid())
-            QDesktopServices::openUrl(url);
-    });
-    mh->addWidget(mail, 1);
-    mh->addWidget(send);
-    f->addRow(QStringLiteral("Mail"), mailBox);
-    f->addRow(QStringLiteral("Responsable 1"), lineEdit(who + QStringLiteral("Responsable1")));
-    f->addRow(QStringLiteral("Responsable 2"), lineEdit(who + QStringLiteral("Responsable2")));
-    return group;
-}
-
 QWidget *TParamForm::buildLigue()
 {
-    auto *page = new QWidget;
-    auto *h = new QHBoxLayout(page);
-    h->addWidget(contactGroup(QStringLiteral("Ligue"), QStringLiteral("Ligue"), QStringLiteral("Ligues")), 1,
-                 Qt::AlignTop);
-    h->addWidget(
-        contactGroup(QStringLiteral("Comité"), QStringLiteral("District"), QStringLiteral("Districts")), 1,
-        Qt::AlignTop);
-    return page;
+    ContactEditors editors;
+    editors.name = [this](const QString &field, const QString &listTable) {
+        auto *nom = new ui::FieldComboBox(table(), field);
+        nom->setObjectName(field);
+        controls_.insert(field, nom);
+        lists_ << nom;
+        nom->setProperty("listTable", listTable);
+        return nom;
+    };
+    editors.text = [this](const QString &field) { return lineEdit(field); };
+    editors.phone = [this](const QString &field, const QString &eraserName, const QString &eraserHint) {
+        return withEraser(field, eraserName, eraserHint);
+    };
+    editors.mail = [this](const QString &field, const QString &who) {
+        auto *mailBox = new QWidget;
+        auto *mh = new QHBoxLayout(mailBox);
+        mh->setContentsMargins(0, 0, 0, 0);
+        auto *mail = static_cast<ui::FieldLineEdit *>(lineEdit(field));
+        auto *send = new QToolButton(mailBox);
+        send->setIcon(ui::icon(ui::Icon::Mail));
+        send->setToolTip(QStringLiteral("Envoyer un message à cette adresse"));
+        send->setFocusPolicy(Qt::NoFocus);
+        namedButton(send, QStringLiteral("Mail") + who);
+        connect(send, &QToolButton::clicked, this, [mail] {
+            const QUrl url = mailtoUrl(mail->binding().value().toString());
+            if (url.isValid())
+                QDesktopServices::openUrl(url);
+        });
+        mh->addWidget(mail, 1);
+        mh->addWidget(send);
+        return mailBox;
+    };
+    editors.town = [this](const QString &codeField, const QString &villeField, const QString &who) {
+        return withTownFinder(codeField, villeField, QStringLiteral("Ville") + who);
+    };
+    return leagueContactsPage(editors);
 }
 
 QWidget *TParamForm::buildImpression()
@@ -294,7 +234,7 @@ QWidget *TParamForm::buildImpression()
     auto *page = new QWidget;
     auto *v = new QVBoxLayout(page);
     auto *impression = new QGroupBox(QStringLiteral("Impression"), page);
-    QFormLayout *f = form(impression);
+    QFormLayout *f = paramForm(impression);
     auto *nombre = new FieldSpinBox(table(), QStringLiteral("Nombre"), 1, 5, 1);
     nombre->setObjectName(QStringLiteral("Nombre"));
     controls_.insert(nombre->objectName(), nombre);
@@ -307,7 +247,7 @@ QWidget *TParamForm::buildImpression()
     v->addWidget(impression);
 
     auto *sauvegarde = new QGroupBox(QStringLiteral("Sauvegarde"), page);
-    QFormLayout *sf = form(sauvegarde);
+    QFormLayout *sf = paramForm(sauvegarde);
     auto *delai = new FieldSpinBox(table(), QStringLiteral("Delai sauvegarde"), 1, 15, 1);
     delai->setObjectName(QStringLiteral("Delai sauvegarde"));
     controls_.insert(delai->objectName(), delai);
@@ -328,19 +268,8 @@ QWidget *TParamForm::buildComptes()
     auto *page = new QWidget;
     auto *v = new QVBoxLayout(page);
     auto *g = new QGridLayout;
-    g->addWidget(boldLabel(QStringLiteral("N° de compte"), page), 0, 1);
-    g->addWidget(boldLabel(QStringLiteral("Intitulé"), page), 0, 2);
-    g->addWidget(boldLabel(QStringLiteral("Banque"), page), 0, 3);
-    auto *cashHead = boldLabel(QStringLiteral("Comptes en espèces\n(2 comptes maxi)"), page);
-    cashHead->setAlignment(Qt::AlignCenter);
-    g->addWidget(cashHead, 0, 4);
-    const QStringList rows{
-        QStringLiteral("Compte habituel:"), QStringLiteral("2 ème compte (caisse par exemple):"),
-        QStringLiteral("3 ème compte:"), QStringLiteral("4 ème compte:"), QStringLiteral("5 ème compte:")};
+    accountGrid(g, page);
     for (int k = 1; k <= 5; ++k) {
-        auto *label = new QLabel(rows[k - 1], page);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->addWidget(label, k, 0);
         g->addWidget(lineEdit(QStringLiteral("N° de compte%1").arg(k)), k, 1);
         g->addWidget(lineEdit(QStringLiteral("Compte %1").arg(k)), k, 2);
         auto *banque = new ui::FieldComboBox(table(), QStringLiteral("Banque compte %1").arg(k));
@@ -354,9 +283,6 @@ QWidget *TParamForm::buildComptes()
         controls_.insert(cash->objectName(), cash);
         g->addWidget(cash, k, 4, Qt::AlignCenter);
     }
-    g->setColumnStretch(1, 2);
-    g->setColumnStretch(2, 3);
-    g->setColumnStretch(3, 3);
     v->addLayout(g);
     v->addStretch();
     return page;
@@ -373,16 +299,8 @@ QWidget *TParamForm::buildCotisations()
 
     auto *competitions = new QGroupBox(QStringLiteral("Compétitions"), page);
     auto *g = new QGridLayout(competitions);
-    const auto amounts = categoryAmounts(md_, QStringLiteral("Prix "));
-    for (int i = 0; i < int(amounts.size()); ++i) {
-        const int col = i < 8 ? 0 : 2;
-        auto *label = new QLabel(amounts[i].label, competitions);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->addWidget(label, i % 8, col);
-        g->addWidget(lineEdit(amounts[i].field), i % 8, col + 1);
-    }
-    g->setColumnMinimumWidth(2, 160);
-    g->setColumnStretch(4, 1);
+    amountGrid(g, competitions, categoryAmounts(md_, QStringLiteral("Prix ")),
+               [this](const QString &field) { return lineEdit(field); });
     v->addWidget(competitions);
 
     auto *autres = new QWidget(page);
@@ -397,7 +315,7 @@ QWidget *TParamForm::buildCotisations()
     v->addWidget(autres);
 
     auto *reductions = new QGroupBox(QStringLiteral("Réductions"), page);
-    QFormLayout *rf = form(reductions);
+    QFormLayout *rf = paramForm(reductions);
     for (const auto &[field, label] :
          {std::pair{QStringLiteral("Pourcentage bureau"),
                     QStringLiteral("Réduction accordée aux membres du Bureau (en %)")},
@@ -420,16 +338,8 @@ QWidget *TParamForm::buildLicences()
     auto *v = new QVBoxLayout(page);
     v->addWidget(boldLabel(QStringLiteral("Montants reversés à la Fédération par type de licence"), page));
     auto *g = new QGridLayout;
-    const auto amounts = categoryAmounts(md_, QStringLiteral("Prix licence "));
-    for (int i = 0; i < int(amounts.size()); ++i) {
-        const int col = i < 8 ? 0 : 2;
-        auto *label = new QLabel(amounts[i].label, page);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        g->addWidget(label, i % 8, col);
-        g->addWidget(lineEdit(amounts[i].field), i % 8, col + 1);
-    }
-    g->setColumnMinimumWidth(2, 160);
-    g->setColumnStretch(4, 1);
+    amountGrid(g, page, categoryAmounts(md_, QStringLiteral("Prix licence ")),
+               [this](const QString &field) { return lineEdit(field); });
     const std::pair<const char *, const char *> others[] = {{"Prix licence Educateurs", "Licence Educateurs"},
                                                             {"Prix licence Dirigeants", "Licence Dirigeants"},
                                                             {"Prix licence Foot Loisirs", "Licence Loisirs"}};

@@ -50,7 +50,6 @@ private:
     QWidget *buildComptes();
     QWidget *buildCotisations();
     QWidget *buildLicences();
-    QWidget *contactGroup(const QString &title, const QString &who, const QString &listTable);
 
     QWidget *lineEdit(const QString &field);
     QWidget *withEraser(const QString &field, const QString &name, const QString &hint);
