@@ -113,9 +113,10 @@ CotisationTab::CotisationTab(data::ModuleData &md, QWidget *parent)
         new ui::FieldCheckBox(t, QStringLiteral("Membre bureau"), QStringLiteral("Membre du bureau"), feeBox);
     d_->etudiant = new ui::FieldCheckBox(t, QStringLiteral("Etudiant"), QStringLiteral("Etudiant"), feeBox);
     auto *ticks = new QHBoxLayout;
-    for (QWidget *w : {static_cast<QWidget *>(d_->reduction), static_cast<QWidget *>(d_->demiTarif),
-                       static_cast<QWidget *>(d_->bureau), static_cast<QWidget *>(d_->etudiant)})
+    for (ui::FieldCheckBox *w : {d_->reduction, d_->demiTarif, d_->bureau, d_->etudiant}) {
+        w->setObjectName(w->binding().field()); // found by its field, whatever its caption
         ticks->addWidget(w);
+    }
     ticks->addStretch();
     fee->addLayout(ticks, 1, 0, 1, 5);
 

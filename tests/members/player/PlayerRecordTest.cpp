@@ -263,10 +263,7 @@ TEST_F(PlayerRecordTest, LeavingSettlesACoveredFeeAndDropsAStrayTitle)
     modals.push([](QDialog &d) {
         EXPECT_TRUE(child<ui::FieldComboBox>(d, QStringLiteral("Titre"))->isVisibleTo(&d));
         // The committee tick lives on the fee tab.
-        QCheckBox *bureau = nullptr;
-        for (auto *c : d.findChildren<QCheckBox *>())
-            if (c->text() == QStringLiteral("Membre du bureau"))
-                bureau = c;
+        auto *bureau = d.findChild<QCheckBox *>(QStringLiteral("Membre bureau"));
         ASSERT_NE(bureau, nullptr);
         bureau->click();
         EXPECT_FALSE(child<ui::FieldComboBox>(d, QStringLiteral("Titre"))->isVisibleTo(&d));
