@@ -331,7 +331,7 @@ QWidget *TAcceuilForm::buildComptes()
         banque->setObjectName(QStringLiteral("Banque compte %1").arg(k));
         editors_.insert(banque->objectName(), banque);
         g->addWidget(banque, k, 3);
-        auto *cash = new QCheckBox(page);
+        auto *cash = new QCheckBox; // parented by the grid, so the Tab key follows the rows
         cash->setObjectName(QStringLiteral("cash:%1").arg(k));
         editors_.insert(cash->objectName(), cash);
         g->addWidget(cash, k, 4, Qt::AlignCenter);
