@@ -119,15 +119,9 @@ MainBackground::MainBackground(QWidget *parent)
     credits_->setAutoFillBackground(true);
     credits_->setStyleSheet(QStringLiteral("#CreditCache { background: #fdfbe8; border: 1px solid #8a7f3c; }"));
     auto *cl = new QVBoxLayout(credits_);
-    auto *text = new QLabel(QStringLiteral("<b>Corvane</b><br>Gestion d'un club de badminton, saison après saison."
-                                           "<br><br>Liste nationale des codes postaux : Base Adresse Nationale "
-                                           "(IGN, DINUM, ANCT), licence MIT."),
-                            credits_);
-    text->setWordWrap(true);
     creditsVersion_->setObjectName(QStringLiteral("VersionTXT"));
     auto *close = new QPushButton(QStringLiteral("Fermer"), credits_);
     connect(close, &QPushButton::clicked, credits_, &QWidget::hide);
-    cl->addWidget(text);
     cl->addWidget(creditsVersion_);
     cl->addWidget(close, 0, Qt::AlignRight);
     credits_->resize(360, 190);
@@ -164,6 +158,22 @@ void MainBackground::place()
     credits_->move((r.width() - credits_->width()) / 2, (r.height() - credits_->height()) / 2);
 }
 
+void MainBackground::showCredits()
+{
+    // Its rich text is laid out on the first showing only.
+    if (!credits_->findChild<QLabel *>(QStringLiteral("CreditText"))) {
+        auto *text =
+            new QLabel(QStringLiteral("<b>Corvane</b><br>Gestion d'un club de badminton, saison après saison."
+                                      "<br><br>Liste nationale des codes postaux : Base Adresse Nationale "
+                                      "(IGN, DINUM, ANCT), licence MIT."),
+                       credits_);
+        text->setObjectName(QStringLiteral("CreditText"));
+        text->setWordWrap(true);
+        static_cast<QVBoxLayout *>(credits_->layout())->insertWidget(0, text);
+    }
+    credits_->show();
+}
+
 void MainBackground::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -178,7 +188,7 @@ void MainBackground::resizeEvent(QResizeEvent *)
 void MainBackground::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton && (event->modifiers() & Qt::ShiftModifier)) {
-        credits_->show();
+        showCredits();
         credits_->raise();
     }
 }

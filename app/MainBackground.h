@@ -17,7 +17,6 @@ public:
 
     void setVersionText(const QString &text);
     void setClubName(const QString &name);
-    QWidget *creditsPanel() const { return credits_; }
 
 signals:
     void statusText(const QString &text);
@@ -33,6 +32,7 @@ protected:
 
 private:
     void place();
+    void showCredits();
 
     QLabel *version_;
     QLabel *club_;

@@ -434,6 +434,9 @@ bool TQuarvelForm::InitialiseApplication()
             return false;
         statusMessage(QString());
 
+        // The settings and the seasons are read by each step below: loaded once.
+        const data::OpenedTable param(md_.table(QStringLiteral("Param")));
+        const data::OpenedTable exercice(md_.table(QStringLiteral("Exercice")));
         seedFirstRun(md_, QDate::currentDate(), [this] {
             return Messages::confirm(
                 QStringLiteral("La saison actuelle n'est pas encore terminée.\rSouhaitez-vous "
@@ -458,6 +461,10 @@ bool TQuarvelForm::InitialiseApplication()
     } catch (const data::StoreError &err) {
         Messages::errorYes(err.message(), this);
         return false;
+    }
+    if (endBeforeLogin_) {
+        quitPath();
+        return true;
     }
     if (!MenuChargerprofilClick())
         return false;

@@ -63,6 +63,8 @@ public:
 
     QString profile() const { return profile_; }
     bool quitting() const { return quitting_; }
+    // Ends the program where the login would open (start-up measurement).
+    void setEndBeforeLogin(bool on) { endBeforeLogin_ = on; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -89,6 +91,7 @@ private:
     BackgroundMusic *music_ = nullptr;
     QString profile_;
     bool started_ = false;
+    bool endBeforeLogin_ = false;
     bool quitting_ = false;
     bool rightsAllowGestion_ = false;
 };

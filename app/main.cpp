@@ -16,12 +16,10 @@
 #include "ui/Messages.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
-#include <QTimer>
 #include <QTranslator>
 
 using namespace corvane;
@@ -50,20 +48,6 @@ void installFrenchTranslations(QApplication &app)
     }
 }
 
-// "--mesure-demarrage": the start-up is measured up to the login window,
-// which then closes by itself and the program ends (the benchmarks use it).
-class EndAtLogin : public QObject {
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("LoginForm")) {
-            if (auto *dialog = qobject_cast<QDialog *>(watched))
-                QTimer::singleShot(0, dialog, &QDialog::reject);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -75,9 +59,7 @@ int main(int argc, char *argv[])
     installFrenchTranslations(app);
 
     const bool measuring = QApplication::arguments().contains(QStringLiteral("--mesure-demarrage"));
-    EndAtLogin endAtLogin;
     if (measuring) {
-        app.installEventFilter(&endAtLogin);
         // Nobody answers the messages of a measured start: each takes its
         // default button.
         ui::Messages::setHandler([](const ui::Message &m) {
@@ -122,6 +104,9 @@ int main(int argc, char *argv[])
         });
         core::setAccountRenamer(app::propagateAccountNames);
         app::TQuarvelForm main(md);
+        // "--mesure-demarrage" (the benchmarks): the start-up is measured up to
+        // the shown main window, ready for the login; the program then ends.
+        main.setEndBeforeLogin(measuring);
         QObject::connect(&instance, &app::SingleInstance::activationRequested, &main, [&main] {
             main.showNormal();
             main.raise();

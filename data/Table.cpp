@@ -178,6 +178,7 @@ void Table::open()
     if (tableName_.isEmpty())
         misuse(objectName(), QStringLiteral("aucune table n'est désignée"));
     def_ = session_->definition(tableName_);
+    fieldPositions_.clear();
     tableName_ = def_.name;
     shared_ = session_->shared(def_.name);
     load();
@@ -919,9 +920,18 @@ bool Table::locate(const QString &fields, const QVariantList &values, bool caseI
 
 int Table::fieldIndex(const QString &field) const
 {
+    // Windows and routines name their fields at every access: an open
+    // table remembers where each name it was asked for stands.
+    if (isActive()) {
+        const auto known = fieldPositions_.constFind(field);
+        if (known != fieldPositions_.constEnd())
+            return known.value();
+    }
     const int i = definition().fieldIndex(field);
     if (i < 0)
         misuse(tableName_, QStringLiteral("champ « %1 » inconnu").arg(field));
+    if (isActive())
+        fieldPositions_.insert(field, i);
     return i;
 }
 

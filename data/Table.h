@@ -4,6 +4,7 @@
 #include "data/TableDef.h"
 
 #include <QDate>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QTime>
@@ -241,6 +242,7 @@ private:
     Session *session_;
     QString tableName_;
     TableDef def_;
+    mutable QHash<QString, int> fieldPositions_; // names asked for while open
     std::shared_ptr<TableShared> shared_;
     quint64 seenVersion_ = 0;
 

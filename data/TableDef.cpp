@@ -6,6 +6,12 @@ namespace corvane::data {
 
 int TableDef::fieldIndex(const QString &fieldName) const
 {
+    // Names are nearly always written as stored: the exact comparison first
+    // is far cheaper than folding the case of every field on the way.
+    for (int i = 0; i < fields.size(); ++i) {
+        if (fields[i].name == fieldName)
+            return i;
+    }
     for (int i = 0; i < fields.size(); ++i) {
         if (fields[i].name.compare(fieldName, Qt::CaseInsensitive) == 0)
             return i;

@@ -1,5 +1,5 @@
 // Start-up of the program on a large club, from the command to the main
-// window shown and the login window open, against starting an empty main
+// window shown and ready for the login, against starting an empty main
 // window linked with the same libraries (the floor). Both run as real
 // processes; the first run of the data is done once, before measuring.
 #include "bench/ClubGenerator.h"

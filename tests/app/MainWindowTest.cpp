@@ -89,6 +89,20 @@ TEST_F(MainWindow, firstStartSeedsTheDataAsksTheLoginAndShowsTheSeason)
     EXPECT_EQ(lastModule(), "Assistant paramétrage|Normale");
 }
 
+// The measured start-up ends where the login would open, having done every
+// step before it, and leaves the data as a normal end does.
+TEST_F(MainWindow, measuredStartEndsBeforeTheLogin)
+{
+    ui::ScriptedMessages messages;
+    ui::ScriptedModals modals;
+    app::TQuarvelForm main(d.md());
+    main.setEndBeforeLogin(true);
+    ASSERT_TRUE(main.InitialiseApplication());
+    EXPECT_TRUE(modals.shown().isEmpty());
+    EXPECT_TRUE(main.quitting());
+    EXPECT_FALSE(data::parametres().saison.isEmpty());
+}
+
 TEST_F(MainWindow, threeWrongPasswordsEndTheProgram)
 {
     QDir().mkpath(data::appFolders().profils());
