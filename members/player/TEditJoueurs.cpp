@@ -61,6 +61,15 @@ QLabel *caption(const QString &text, QWidget *parent)
     return l;
 }
 
+// The grid of one tab, with the margins every tab shares.
+QGridLayout *tabGrid(QWidget *page)
+{
+    auto *g = new QGridLayout(page);
+    g->setContentsMargins(12, 12, 12, 12);
+    g->setVerticalSpacing(6);
+    return g;
+}
+
 QToolButton *smallButton(const QString &text, const QString &hint, const QString &name, QWidget *parent)
 {
     auto *b = new QToolButton(parent);
@@ -354,10 +363,8 @@ QWidget *TEditJoueurs::buildAdresse()
 {
     Table *t = table();
     auto *page = new QWidget;
-    auto *g = new QGridLayout(page);
-    g->setContentsMargins(12, 12, 12, 12);
+    auto *g = tabGrid(page);
     g->setHorizontalSpacing(8);
-    g->setVerticalSpacing(6);
     auto line = [&](const QString &field, ui::InputFilter filter = ui::InputFilter::None) {
         auto *e = new ui::FieldLineEdit(t, field, page);
         e->setObjectName(field);
@@ -448,9 +455,7 @@ QWidget *TEditJoueurs::buildInfos()
 {
     Table *t = table();
     auto *page = new QWidget;
-    auto *g = new QGridLayout(page);
-    g->setContentsMargins(12, 12, 12, 12);
-    g->setVerticalSpacing(6);
+    auto *g = tabGrid(page);
     auto check = [&](const QString &field, const QString &text) {
         auto *c = new ui::FieldCheckBox(t, field, text, page);
         c->setObjectName(field);
@@ -506,9 +511,7 @@ QWidget *TEditJoueurs::buildEquipements()
 {
     Table *t = table();
     auto *page = new QWidget;
-    auto *g = new QGridLayout(page);
-    g->setContentsMargins(12, 12, 12, 12);
-    g->setVerticalSpacing(6);
+    auto *g = tabGrid(page);
     const struct {
         const char *field, *size, *text;
     } items[] = {{"Maillot", "Taille maillot", "Maillot"},
@@ -586,9 +589,7 @@ QWidget *TEditJoueurs::buildSanctions()
 {
     Table *t = table();
     auto *page = new QWidget;
-    auto *g = new QGridLayout(page);
-    g->setContentsMargins(12, 12, 12, 12);
-    g->setVerticalSpacing(6);
+    auto *g = tabGrid(page);
     auto *suspension =
         new ui::FieldCheckBox(t, QStringLiteral("Suspension"), QStringLiteral("Suspendu jusqu'au"), page);
     suspension->setObjectName(QStringLiteral("Suspension"));
@@ -637,9 +638,7 @@ QWidget *TEditJoueurs::buildMutation()
 {
     Table *t = table();
     auto *page = new QWidget;
-    auto *g = new QGridLayout(page);
-    g->setContentsMargins(12, 12, 12, 12);
-    g->setVerticalSpacing(6);
+    auto *g = tabGrid(page);
     auto *mute = new ui::FieldCheckBox(t, QStringLiteral("Mutation"), QStringLiteral("Joueur muté"), page);
     mute->setObjectName(QStringLiteral("Mutation"));
     g->addWidget(mute, 0, 1);
