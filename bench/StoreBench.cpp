@@ -5,6 +5,7 @@
 // ends with the ratio of each pair.
 
 #include "bench/ClubGenerator.h"
+#include "bench/RatioReporter.h"
 
 #include "data/BulkCopy.h"
 #include "data/Money.h"
@@ -625,81 +626,6 @@ void registerCases()
     registerCase("BM_Edits/floor", floorEdits);
 }
 
-// ---------------------------------------------------------------- ratios
-
-// The console output followed by "case: cursor X ms, floor Y ms, ratio Z"
-// for every pair; the fastest repetition when there are some.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred)
-                continue;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "min")
-                continue;
-            const std::string &name = run.run_name.function_name;
-            const size_t slash = name.rfind('/');
-            if (slash == std::string::npos)
-                continue;
-            const std::string pair = name.substr(0, slash);
-            if (!times_.count(pair))
-                order_.push_back(pair);
-            const double unit = toMilliseconds(run.time_unit);
-            times_[pair][name.substr(slash + 1)] = {run.GetAdjustedRealTime() * unit,
-                                                    run.GetAdjustedCPUTime() * unit};
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::ostream &out = GetOutputStream();
-        // Real time is what the user waits for; CPU time shows the work
-        // itself when the machine is shared.
-        out << "\nRatios (budget: cursor within 3x its floor)\n";
-        for (const std::string &pair : order_) {
-            const auto &sides = times_[pair];
-            const auto cursor = sides.find("cursor");
-            const auto floor = sides.find("floor");
-            if (cursor == sides.end() || floor == sides.end() || floor->second.real <= 0 ||
-                floor->second.cpu <= 0)
-                continue;
-            const Times &c = cursor->second;
-            const Times &f = floor->second;
-            const double ratio = c.real / f.real;
-            out << std::fixed << std::setprecision(3) << pair << ": cursor " << c.real << " ms, floor "
-                << f.real << " ms, ratio " << std::setprecision(2) << ratio << std::setprecision(3)
-                << " (CPU: cursor " << c.cpu << " ms, floor " << f.cpu << " ms, ratio "
-                << std::setprecision(2) << c.cpu / f.cpu << ")" << (ratio > 3 ? "  OVER BUDGET" : "") << '\n';
-        }
-    }
-
-private:
-    static double toMilliseconds(benchmark::TimeUnit unit)
-    {
-        switch (unit) {
-        case benchmark::kNanosecond:
-            return 1e-6;
-        case benchmark::kMicrosecond:
-            return 1e-3;
-        case benchmark::kMillisecond:
-            return 1;
-        case benchmark::kSecond:
-            return 1e3;
-        }
-        return 1;
-    }
-
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    std::vector<std::string> order_;
-    std::map<std::string, std::map<std::string, Times>> times_;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -730,7 +656,14 @@ int main(int argc, char **argv)
         return 1;
     registerCases();
     if (console) {
-        RatioReporter reporter;
+        bench::RatioReporter reporter({{"BM_Walk", 3},
+                                       {"BM_OrderIndex", 3},
+                                       {"BM_OrderField", 3},
+                                       {"BM_Filter", 3},
+                                       {"BM_Locate", 3},
+                                       {"BM_Total", 3},
+                                       {"BM_BulkCopy", 3},
+                                       {"BM_Edits", 3}});
         benchmark::RunSpecifiedBenchmarks(&reporter);
     } else {
         benchmark::RunSpecifiedBenchmarks();

@@ -10,6 +10,7 @@
 // floor, the workbook within 2x.
 
 #include "bench/ClubGenerator.h"
+#include "bench/RatioReporter.h"
 
 #include "data/AppFolders.h"
 #include "data/DataFolder.h"
@@ -390,44 +391,6 @@ BENCHMARK(BM_QuickSearch_floor)->Name("BM_QuickSearch/floor")->Unit(benchmark::k
 BENCHMARK(BM_PlayerWorkbook_window)->Name("BM_PlayerWorkbook/window")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlayerWorkbook_floor)->Name("BM_PlayerWorkbook/floor")->Unit(benchmark::kMillisecond);
 
-// Prints, after the usual table, each pair's ratio (window / floor, real time).
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred)
-                continue;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
-                continue;
-            const std::string name = run.run_name.function_name;
-            const auto slash = name.rfind('/');
-            if (slash == std::string::npos)
-                continue;
-            times_[name.substr(0, slash)][name.substr(slash + 1)] =
-                run.GetAdjustedRealTime() * (run.time_unit == benchmark::kMicrosecond ? 1e-3 : 1);
-        }
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::ostream &out = GetOutputStream();
-        out << "\nRatios (window / floor):\n" << std::fixed << std::setprecision(3);
-        for (const auto &[pair, sides] : times_) {
-            const auto w = sides.find("window"), f = sides.find("floor");
-            if (w == sides.end() || f == sides.end() || f->second <= 0)
-                continue;
-            out << "  " << pair << ": " << w->second << " ms / " << f->second
-                << " ms = " << std::setprecision(2) << w->second / f->second << "x\n"
-                << std::setprecision(3);
-        }
-    }
-
-private:
-    std::map<std::string, std::map<std::string, double>> times_;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -437,7 +400,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::RatioReporter reporter({{"BM_OpenList", 3}, {"BM_SwitchTab", 3}, {"BM_PlayerWorkbook", 2}}, "median");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -18,6 +18,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "bench/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 #include <xlsxwriter.h>
 
@@ -389,48 +391,6 @@ int runForPeak(const std::string &caseName)
     return 0;
 }
 
-// ---------------------------------------------------------------- ratios
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred)
-                continue;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "min")
-                continue;
-            const std::string &name = run.run_name.function_name;
-            const double unit = run.time_unit == benchmark::kMillisecond ? 1 : 1e3;
-            times_[name.substr(name.rfind('/') + 1)] = {run.GetAdjustedRealTime() * unit,
-                                                        run.GetAdjustedCPUTime() * unit};
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::ostream &out = GetOutputStream();
-        const auto w = times_.find("writer");
-        const auto f = times_.find("floor");
-        if (w == times_.end() || f == times_.end() || f->second.real <= 0)
-            return;
-        const double ratio = w->second.real / f->second.real;
-        out << std::fixed << std::setprecision(0) << "\nBM_PlayerWorkbook: writer " << w->second.real
-            << " ms, floor " << f->second.real << " ms, ratio " << std::setprecision(2) << ratio
-            << " (CPU ratio " << w->second.cpu / f->second.cpu << "; budget 1.5)"
-            << (ratio > 1.5 ? "  OVER BUDGET" : "") << '\n';
-    }
-
-private:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    std::map<std::string, Times> times_;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -458,7 +418,7 @@ int main(int argc, char **argv)
                 "min", [](const std::vector<double> &v) { return *std::min_element(v.begin(), v.end()); });
     }
     if (console) {
-        RatioReporter reporter;
+        corvane::bench::RatioReporter reporter({{"BM_PlayerWorkbook", 1.5}});
         benchmark::RunSpecifiedBenchmarks(&reporter);
     } else {
         benchmark::RunSpecifiedBenchmarks();
