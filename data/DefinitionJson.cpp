@@ -83,6 +83,8 @@ QByteArray definitionToJson(const TableDef &def)
             jf[QStringLiteral("mask")] = f.mask;
         if (f.defaultValue.isValid())
             jf[QStringLiteral("default")] = QJsonValue::fromVariant(f.defaultValue);
+        if (f.lookup)
+            jf[QStringLiteral("lookup")] = true;
         fields.append(jf);
     }
     o[QStringLiteral("fields")] = fields;
@@ -123,6 +125,7 @@ TableDef definitionFromJson(const QByteArray &json)
         f.mask = jf.value(QStringLiteral("mask")).toString();
         if (jf.contains(QStringLiteral("default")))
             f.defaultValue = jf.value(QStringLiteral("default")).toVariant();
+        f.lookup = jf.value(QStringLiteral("lookup")).toBool();
         def.fields.append(f);
     }
     for (const QJsonValue &v : o.value(QStringLiteral("indexes")).toArray()) {

@@ -18,7 +18,13 @@ namespace {
 // Upgrade steps: entry i brings the data from version i + 1 to i + 2.
 const std::vector<std::function<void(Session &)>> &upgradeSteps()
 {
-    static const std::vector<std::function<void(Session &)>> steps;
+    static const std::vector<std::function<void(Session &)>> steps{
+        // 1 -> 2: the fields searched at each start get their index.
+        [](Session &session) {
+            for (const TableDef &def : allTableDefs())
+                session.addLookupIndexes(def);
+        },
+    };
     return steps;
 }
 

@@ -9,7 +9,7 @@ class Session;
 
 // Version of the tables' layout written by this program. Each version after
 // the first has an upgrade step, so that newer programs open older data.
-constexpr int CurrentSchemaVersion = 1;
+constexpr int CurrentSchemaVersion = 2;
 
 // Creates every table with its seed content, in one transaction.
 void createSchema(Session &session);

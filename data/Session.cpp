@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <sqlite3.h>
 
 namespace corvane::data {
@@ -211,17 +213,50 @@ void Session::createTable(const TableDef &source, const QString &name)
         exec(QStringLiteral("CREATE UNIQUE INDEX %1 ON %2(%3)")
                  .arg(quoted(def.name + QStringLiteral("#cle")), quoted(def.name), parts.join(QLatin1Char(','))));
     }
+    createLookupIndexes(def);
+    Statement stamp(*this, QStringLiteral("INSERT OR REPLACE INTO _stamps(name, modified) VALUES(?,?)"));
+    stamp.bindText(1, def.name).bindText(2, nowStamp());
+    stamp.exec();
+    storeDefinition(def);
+    tx.commit();
+    bumpVersion(def.name);
+}
+
+void Session::createLookupIndexes(const TableDef &def)
+{
+    for (const FieldDef &f : def.fields) {
+        if (f.lookup)
+            exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(%3)")
+                     .arg(quoted(def.name + QLatin1Char('#') + f.name), quoted(def.name), quoted(f.name)));
+    }
+}
+
+void Session::storeDefinition(const TableDef &def)
+{
     const QByteArray json = definitionToJson(def);
     Statement meta(*this, QStringLiteral("INSERT OR REPLACE INTO _tables(name, definition) VALUES(?,?)"));
     meta.bindText(1, def.name).bindText(2, QString::fromUtf8(json));
     meta.exec();
-    Statement stamp(*this, QStringLiteral("INSERT OR REPLACE INTO _stamps(name, modified) VALUES(?,?)"));
-    stamp.bindText(1, def.name).bindText(2, nowStamp());
-    stamp.exec();
     loadDefinitions();
     definitions_[def.name.toLower()] = StoredDefinition{def.name, json, def};
+}
+
+void Session::addLookupIndexes(const TableDef &source)
+{
+    const bool wanted =
+        std::any_of(source.fields.cbegin(), source.fields.cend(), [](const FieldDef &f) { return f.lookup; });
+    if (!wanted || !tableExists(source.name))
+        return;
+    TableDef stored = definition(source.name);
+    for (const FieldDef &f : source.fields) {
+        const int i = stored.fieldIndex(f.name);
+        if (f.lookup && i >= 0)
+            stored.fields[i].lookup = true;
+    }
+    Transaction tx(*this);
+    createLookupIndexes(stored);
+    storeDefinition(stored);
     tx.commit();
-    bumpVersion(def.name);
 }
 
 void Session::dropTable(const QString &name)

@@ -54,6 +54,9 @@ public:
     // Creates the table from `def` under `name` (def.name when empty); an
     // existing table of that name is replaced.
     void createTable(const TableDef &def, const QString &name = {});
+    // Gives an existing table the lookup indexes that `def`, its description
+    // in the program, asks for (data written by an older program).
+    void addLookupIndexes(const TableDef &def);
     void dropTable(const QString &name);
     void emptyTable(const QString &name);
 
@@ -90,6 +93,8 @@ private:
     void rollbackLevel(int level);
     QString canonicalName(const QString &name);
     void loadDefinitions();
+    void createLookupIndexes(const TableDef &def);
+    void storeDefinition(const TableDef &def);
 
     // Statements of every post, prepared once.
     Statement &cached(std::unique_ptr<Statement> &slot, const char *sql);

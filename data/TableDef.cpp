@@ -79,6 +79,12 @@ TableBuilder &TableBuilder::required()
     return *this;
 }
 
+TableBuilder &TableBuilder::lookup()
+{
+    last().lookup = true;
+    return *this;
+}
+
 TableBuilder &TableBuilder::label(const QString &text)
 {
     last().label = text;

@@ -17,6 +17,9 @@ struct FieldDef {
     QString label;        // display label; the name when empty
     QString mask;         // entry mask of the windows, e.g. "!99/99/0000;1;_"
     QVariant defaultValue; // value of a new record
+    // Searched by exact value when the program starts: the store keeps an
+    // index on it so that the search does not read the whole table.
+    bool lookup = false;
 
     QString displayLabel() const { return label.isEmpty() ? name : label; }
 };
@@ -72,6 +75,7 @@ public:
     TableBuilder &label(const QString &text);
     TableBuilder &mask(const QString &text);
     TableBuilder &defaultValue(const QVariant &value);
+    TableBuilder &lookup();
 
     TableBuilder &key(const QStringList &fields);
     TableBuilder &index(const QString &name, const QStringList &fields, bool descending = false);

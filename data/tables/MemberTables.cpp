@@ -86,6 +86,7 @@ void memberFields(TableBuilder &b, bool workingCopy)
     mask(kPhoneMask);
     b.text(QStringLiteral("Mail"), 80)
         .text(QStringLiteral("Titre"), 30)
+        .lookup() // the signatory of the attestations is found by title
         .text(QStringLiteral("Commentaires"), 100)
         .boolean(QStringLiteral("Demi tarif"))
         .boolean(QStringLiteral("Reduction"))

@@ -73,6 +73,9 @@ TEST_F(NewDataFolder, holdsEveryTableWithItsExactStoredFieldNames)
         EXPECT_EQ(storedColumns(s, def.name), names) << def.name.toStdString();
     }
     EXPECT_EQ(s.schemaVersion(), CurrentSchemaVersion);
+    Statement titleIndex(s, "SELECT count(*) FROM sqlite_master WHERE type='index' AND name='Joueurs#Titre'");
+    ASSERT_TRUE(titleIndex.step());
+    EXPECT_EQ(titleIndex.columnInt(0), 1);
     // A few names whose blanks, accents and signs matter to later windows.
     EXPECT_GE(findTableDef("Joueurs")->fieldIndex("Date de naissance"), 0);
     EXPECT_GE(findTableDef("Param")->fieldIndex(QString::fromUtf8("N° de compte1")), 0);
@@ -213,6 +216,42 @@ TEST(DataFolders, dataOfANewerProgramAreRefused)
     } catch (const StoreError &e) {
         EXPECT_EQ(e.kind(), StoreError::Kind::NewerVersion);
     }
+}
+
+TEST(DataFolders, dataOfTheFirstVersionGetTheIndexOfTheMembersTitle)
+{
+    QTemporaryDir dir;
+    {
+        OpenedData d = openDataFolder(dir.path());
+        // The members' table as the first version wrote it: no lookup index.
+        TableDef old = *findTableDef("Joueurs");
+        for (FieldDef &f : old.fields)
+            f.lookup = false;
+        d.session->createTable(old);
+        d.session->setSchemaVersion(1);
+        d.session->exec(
+            QString::fromUtf8("INSERT INTO \"Joueurs\"(\"Nom\", \"Titre\") VALUES('MARTIN', 'Présidente')"));
+    }
+    const auto plan = [](Session &s) {
+        Statement q(s, "EXPLAIN QUERY PLAN SELECT rowid FROM \"Joueurs\" WHERE \"Titre\" = 'x'");
+        QString text;
+        while (q.step())
+            text += q.columnText(3) + ' ';
+        return text;
+    };
+    {
+        auto s = Session::open(dir.filePath("Corvane.db"), false);
+        EXPECT_FALSE(plan(*s).contains("Joueurs#Titre"));
+    }
+    OpenedData again = openDataFolder(dir.path());
+    Session &s = *again.session;
+    EXPECT_EQ(s.schemaVersion(), CurrentSchemaVersion);
+    EXPECT_TRUE(plan(s).contains("Joueurs#Titre")) << plan(s).toStdString();
+    EXPECT_TRUE(s.definition("Joueurs").field("Titre").lookup);
+    EXPECT_FALSE(s.definition("Joueurs").field("Nom").lookup);
+    Statement members(s, QString::fromUtf8("SELECT \"Nom\" FROM \"Joueurs\" WHERE \"Titre\" = 'Présidente'"));
+    ASSERT_TRUE(members.step());
+    EXPECT_EQ(members.columnText(0), "MARTIN");
 }
 
 TEST(DataFolders, reopeningKeepsWhatWasWritten)
