@@ -14,6 +14,7 @@
 #include "members/TFicheModifListe.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
+#include "ui/ProgramStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,6 +54,7 @@ void installFrenchTranslations(QApplication &app)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new ui::ProgramStyle);
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("Corvane 3"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

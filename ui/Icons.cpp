@@ -331,6 +331,21 @@ void draw(QPainter &p, Icon which, const Palette &c)
                 p.drawRect(QRectF(7 + col * 5, 14.5 + row * 4.3, 3, 2.6));
         }
         break;
+    case Icon::MoreRight:
+    case Icon::MoreDown: {
+        if (which == Icon::MoreDown) {
+            p.translate(32, 0);
+            p.rotate(90);
+        }
+        p.setPen(pen(c.dark, 3));
+        p.setBrush(Qt::NoBrush);
+        for (qreal x : {7.0, 16.0}) {
+            QPolygonF chevron;
+            chevron << QPointF(x, 8) << QPointF(x + 8, 16) << QPointF(x, 24);
+            p.drawPolyline(chevron);
+        }
+        break;
+    }
     }
 }
 

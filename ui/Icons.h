@@ -35,6 +35,9 @@ enum class Icon {
     Chart,    // "Bilan"
     Import,   // "Importer"
     Settings, // "Paramètrage général"
+    // The arrows of a menu or tool bar too narrow for its items.
+    MoreRight,
+    MoreDown,
 };
 
 QIcon icon(Icon which);
