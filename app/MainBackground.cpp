@@ -61,6 +61,53 @@ void paintScene(QPainter &p, const QRect &r)
     drawShuttlecock(p, QPointF(r.left() + w * 0.72, r.top() + h * 0.36), std::min(w, h) * 0.18, 35);
 }
 
+// The serif face of the program's title, version and club name.
+int titlePixels(const QSize &pictureSize)
+{
+    return std::max(12, pictureSize.width() / 7);
+}
+
+QFont titleFont(int pixelSize)
+{
+    QFont f(QStringLiteral("Liberation Serif"));
+    f.setPixelSize(pixelSize);
+    f.setBold(true);
+    return f;
+}
+
+// A text on the background picture, on a rounded pale plate when `plate` is
+// not transparent. Painted here rather than through a style sheet, whose
+// machinery is a visible part of the start-up.
+class PlateLabel : public QLabel {
+public:
+    PlateLabel(const QColor &text, const QColor &plate, int radius, QWidget *parent)
+        : QLabel(parent)
+        , plate_(plate)
+        , radius_(radius)
+    {
+        QPalette pal = palette();
+        pal.setColor(QPalette::WindowText, text);
+        setPalette(pal);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (plate_.alpha() > 0) {
+            QPainter p(this);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(Qt::NoPen);
+            p.setBrush(plate_);
+            p.drawRoundedRect(QRectF(rect()), radius_, radius_);
+        }
+        QLabel::paintEvent(event);
+    }
+
+private:
+    QColor plate_;
+    int radius_;
+};
+
 } // namespace
 
 QPixmap programPicture(const QSize &size)
@@ -69,10 +116,7 @@ QPixmap programPicture(const QSize &size)
     QPainter p(&pm);
     paintScene(p, pm.rect());
     p.setPen(Qt::white);
-    QFont f(QStringLiteral("Liberation Serif"));
-    f.setPixelSize(std::max(12, size.width() / 7));
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(titleFont(titlePixels(size)));
     p.drawText(QRect(0, size.height() / 12, size.width(), size.height() / 4), Qt::AlignHCenter | Qt::AlignTop,
                QStringLiteral("Corvane"));
     return pm;
@@ -80,35 +124,28 @@ QPixmap programPicture(const QSize &size)
 
 MainBackground::MainBackground(QWidget *parent)
     : QWidget(parent)
-    , version_(new QLabel(this))
-    , club_(new QLabel(this))
-    , contact_(new QLabel(this))
-    , mail_(new QLabel(this))
+    , version_(new PlateLabel(QColor(0x0a, 0x8f, 0x2a), QColor(255, 255, 255, 190), 6, this))
+    , club_(new PlateLabel(Qt::white, Qt::transparent, 0, this))
+    , contact_(new PlateLabel(QColor(0x0b, 0x3d, 0x6e), QColor(255, 255, 255, 200), 4, this))
+    , mail_(new PlateLabel(QColor(0x0b, 0x3d, 0x6e), QColor(255, 255, 255, 200), 4, this))
     , credits_(new QWidget(this))
     , creditsVersion_(new QLabel(credits_))
 {
     setMouseTracking(true);
     version_->setObjectName(QStringLiteral("LabelVersion"));
-    QFont vf(QStringLiteral("Liberation Serif"));
-    vf.setPixelSize(16);
-    vf.setBold(true);
-    version_->setFont(vf);
-    version_->setStyleSheet(QStringLiteral("color: #0a8f2a; background: rgba(255,255,255,190); padding: 4px 10px; "
-                                           "border-radius: 6px;"));
+    version_->setFont(titleFont(16));
+    version_->setContentsMargins(10, 4, 10, 4);
     version_->setAlignment(Qt::AlignCenter);
-    QFont cf(QStringLiteral("Liberation Serif"));
-    cf.setPixelSize(30);
-    cf.setBold(true);
-    club_->setFont(cf);
-    club_->setStyleSheet(QStringLiteral("color: white;"));
+    // The size of the splash picture's title: each size of a face is loaded
+    // on its own, a visible part of the start-up.
+    club_->setFont(titleFont(titlePixels(SplashPictureSize)));
     club_->setAlignment(Qt::AlignCenter);
 
     for (QLabel *l : {contact_, mail_}) {
         l->setCursor(Qt::PointingHandCursor);
         l->setMouseTracking(true);
         l->installEventFilter(this);
-        l->setStyleSheet(QStringLiteral("color: #0b3d6e; background: rgba(255,255,255,200); padding: 4px 8px; "
-                                        "border-radius: 4px;"));
+        l->setContentsMargins(8, 4, 8, 4);
     }
     contact_->setObjectName(QStringLiteral("ImageContact"));
     contact_->setText(QStringLiteral("? Aide en ligne"));
@@ -117,7 +154,6 @@ MainBackground::MainBackground(QWidget *parent)
 
     credits_->setObjectName(QStringLiteral("CreditCache"));
     credits_->setAutoFillBackground(true);
-    credits_->setStyleSheet(QStringLiteral("#CreditCache { background: #fdfbe8; border: 1px solid #8a7f3c; }"));
     auto *cl = new QVBoxLayout(credits_);
     creditsVersion_->setObjectName(QStringLiteral("VersionTXT"));
     auto *close = new QPushButton(QStringLiteral("Fermer"), credits_);
@@ -160,8 +196,10 @@ void MainBackground::place()
 
 void MainBackground::showCredits()
 {
-    // Its rich text is laid out on the first showing only.
+    // Its rich text and colours are set up on the first showing only.
     if (!credits_->findChild<QLabel *>(QStringLiteral("CreditText"))) {
+        credits_->setStyleSheet(
+            QStringLiteral("#CreditCache { background: #fdfbe8; border: 1px solid #8a7f3c; }"));
         auto *text =
             new QLabel(QStringLiteral("<b>Corvane</b><br>Gestion d'un club de badminton, saison après saison."
                                       "<br><br>Liste nationale des codes postaux : Base Adresse Nationale "

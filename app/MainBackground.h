@@ -44,5 +44,6 @@ private:
 
 // The program's picture (splash window, About box), drawn by the program.
 QPixmap programPicture(const QSize &size);
+inline constexpr QSize SplashPictureSize(188, 236);
 
 } // namespace corvane::app

@@ -18,7 +18,7 @@ TCorvaneForm::TCorvaneForm(QWidget *parent)
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     auto *picture = new QLabel(panel);
-    picture->setPixmap(programPicture(QSize(188, 236)));
+    picture->setPixmap(programPicture(SplashPictureSize));
     auto *label = new QLabel(QStringLiteral("Chargement en cours ..."), panel);
     QFont f = label->font();
     f.setBold(true);
