@@ -2,12 +2,14 @@
 
 #include "app/TellTale.h"
 #include "data/AppFolders.h"
+#include "data/DataFolder.h"
 #include "data/ModuleData.h"
 #include "data/OpenedTable.h"
 #include "data/Parametres.h"
 #include "data/Session.h"
 #include "data/Statement.h"
 #include "data/StoreError.h"
+#include "data/tables/TableDefs.h"
 #include "ui/Messages.h"
 
 #include <QDateTime>
@@ -24,6 +26,22 @@ int determineAnneeCourante(QDate today, const std::function<bool()> &askNextSeas
     if ((today.month() == 5 || today.month() == 6) && askNextSeason && askNextSeason())
         year = today.year() + 1;
     return year;
+}
+
+data::OpenedData openDataForStartUp(const QString &folder)
+{
+    data::OpenedData opened = data::openDataFolder(folder);
+    // The data module describes its tables from the program's definitions.
+    data::allTableDefs();
+    // Reading ahead only: a description that cannot be read is reported by
+    // the step that needs it, as it would be without this.
+    for (const char *name : {"Mouchard", "Parametr", "EXERCICE", "CategorieH", "CategorieF", "Droits"}) {
+        try {
+            opened.session->definition(QString::fromLatin1(name));
+        } catch (const data::StoreError &) {
+        }
+    }
+    return opened;
 }
 
 bool checkAfterAbnormalExit(data::ModuleData &md, const QString &profile,

@@ -7,6 +7,7 @@
 
 namespace corvane::data {
 class ModuleData;
+struct OpenedData;
 struct Parametres;
 } // namespace corvane::data
 
@@ -15,6 +16,13 @@ namespace corvane::app {
 // The year in which the current season ends on a first run: after June the
 // season ending next year; in May and June the officer may choose it too.
 int determineAnneeCourante(QDate today, const std::function<bool()> &askNextSeason);
+
+// Opens the data folder and reads ahead what the start-up reads first (the
+// table descriptions, the settings, seasons, tell-tale and categories). Runs
+// on a thread of its own while the splash window is drawn; the session is
+// handed over to the main thread, which alone uses it afterwards. Throws
+// StoreError as openDataFolder does.
+data::OpenedData openDataForStartUp(const QString &folder);
 
 // After an abnormal end of the previous run: warns, opens every table of
 // the data module (the transfer cursors excepted, last to first) and checks

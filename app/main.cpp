@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWork.h"
 #include "app/SingleInstance.h"
+#include "app/Startup.h"
 #include "app/TCorvaneForm.h"
 #include "app/TQuarvelForm.h"
 #include "core/params/TownFinder.h"
@@ -22,6 +23,8 @@
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
+
+#include <future>
 
 using namespace corvane;
 
@@ -73,15 +76,20 @@ int main(int argc, char *argv[])
     if (instance.otherIsRunning())
         return 0;
 
+    const QString folder = QDir(dataFolderFromArguments(QApplication::arguments())).absolutePath();
+    data::appFolders().setRoot(folder);
+    // The data are opened while the splash window is drawn: the font
+    // system's first use and the store's opening each take a visible part of
+    // the start-up, and neither needs the other.
+    auto opening = std::async(std::launch::async, [folder] { return app::openDataForStartUp(folder); });
+
     auto splash = std::make_unique<app::TCorvaneForm>();
     splash->show();
     QApplication::processEvents();
 
-    const QString folder = QDir(dataFolderFromArguments(QApplication::arguments())).absolutePath();
-    data::appFolders().setRoot(folder);
     data::OpenedData opened;
     try {
-        opened = data::openDataFolder(folder);
+        opened = opening.get();
     } catch (const data::StoreError &e) {
         splash.reset();
         ui::Messages::errorYes(e.message());
