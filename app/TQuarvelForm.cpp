@@ -516,7 +516,9 @@ void TQuarvelForm::togglePreview()
         param->edit();
         param->setValue(QStringLiteral("Previsualisation"), p.previsualisation);
         param->post();
+        previewUnsaved_ = false;
     } catch (const data::StoreError &err) {
+        previewUnsaved_ = true; // written again at quit
         Messages::error(err.message(), this);
     }
 }
@@ -540,20 +542,20 @@ void TQuarvelForm::quitPath()
     if (quitting_)
         return;
     try {
-        int delay = 5;
-        {
+        // The settings are those of the snapshot, reloaded after every
+        // window that changes them; the preview switch is written when it is
+        // ticked, and again here only if that write failed.
+        if (previewUnsaved_) {
             data::OpenedTable param(md_.table(QStringLiteral("Param")));
             param->first();
-            const bool preview = data::parametres().previsualisation;
             if (!param->isEmpty()) {
-                delay = int(param->asInt(QStringLiteral("Delai sauvegarde")));
-                if (param->asBool(QStringLiteral("Previsualisation")) != preview) {
-                    param->edit();
-                    param->setValue(QStringLiteral("Previsualisation"), preview);
-                    param->post();
-                }
+                param->edit();
+                param->setValue(QStringLiteral("Previsualisation"), data::parametres().previsualisation);
+                param->post();
             }
+            previewUnsaved_ = false;
         }
+        const int delay = data::parametres().delaiSauvegarde;
         const auto backup = handlers_.value(int(Cmd::Sauvegarder));
         if (backup && backupReminderDue(md_, delay) && Messages::confirm(backupReminderText(delay), this))
             backup();

@@ -92,6 +92,7 @@ private:
     QString profile_;
     bool started_ = false;
     bool endBeforeLogin_ = false;
+    bool previewUnsaved_ = false;
     bool quitting_ = false;
     bool rightsAllowGestion_ = false;
 };

@@ -61,6 +61,7 @@ void chargeParametres(ModuleData &md, Parametres &p)
         p.previsualisation = param->asBool(QStringLiteral("Previsualisation"));
         p.premiereFois = param->asBool(QStringLiteral("Premiere fois"));
         p.nombre = int(param->asInt(QStringLiteral("Nombre")));
+        p.delaiSauvegarde = param->isEmpty() ? 5 : int(param->asInt(QStringLiteral("Delai sauvegarde")));
         p.anneeCourante = int(param->asInt(QStringLiteral("Annee courante")));
         for (int k = 1; k <= 10; ++k) {
             for (int slot : {k, 20 + k}) {

@@ -18,6 +18,7 @@ struct Parametres {
     bool previsualisation = true;
     bool premiereFois = true;
     int nombre = 1; // copies of each printed report
+    int delaiSauvegarde = 5; // days without a backup before the reminder at quit
     int anneeCourante = 0;
 
     std::array<Money, 31> prix{};          // Prix 1..10, Prix 21..30 (index = slot number)
