@@ -11,6 +11,7 @@ SingleInstance::SingleInstance(const QString &key, QObject *parent)
     const QString name = key + QLatin1Char('-') + qEnvironmentVariable("USER", QStringLiteral("corvane"));
     {
         QLocalSocket socket;
+        socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
         socket.connectToServer(name);
         if (socket.waitForConnected(500)) {
             socket.write("activer\n");
@@ -19,10 +20,10 @@ SingleInstance::SingleInstance(const QString &key, QObject *parent)
             return;
         }
     }
-    // A server left by a copy that was killed would refuse the name.
-    QLocalServer::removeServer(name);
+    // A name outside the file system: it goes with the process, so a copy
+    // that was killed leaves nothing behind, and nothing is written to open it.
     server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    server_->setSocketOptions(QLocalServer::AbstractNamespaceOption);
     if (!server_->listen(name))
         return; // without the guard the program still works
     connect(server_, &QLocalServer::newConnection, this, [this] {

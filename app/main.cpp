@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
@@ -52,12 +53,30 @@ void installFrenchTranslations(QApplication &app)
     }
 }
 
+const QString SansSerif = QStringLiteral("DejaVu Sans");
+
+// A desktop without a font of its own only names the generic family, which
+// the font system then resolves anew for each style of the program's texts:
+// Debian's sans serif, the one it resolves to, is named when installed.
+void nameTheSansSerif(bool installed)
+{
+    QFont f = QApplication::font();
+    if (installed && f.family() == QLatin1String("Sans Serif")) {
+        f.setFamily(SansSerif);
+        QApplication::setFont(f);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(new ui::ProgramStyle);
+    // The font system reads its configuration and lists the installed faces
+    // on first use, the largest part of the start-up: it does so on a thread
+    // of its own while the program prepares the rest.
+    auto fonts = std::async(std::launch::async, [] { return QFontDatabase::hasFamily(SansSerif); });
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("Corvane 3"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -82,6 +101,8 @@ int main(int argc, char *argv[])
     // system's first use and the store's opening each take a visible part of
     // the start-up, and neither needs the other.
     auto opening = std::async(std::launch::async, [folder] { return app::openDataForStartUp(folder); });
+
+    nameTheSansSerif(fonts.get());
 
     auto splash = std::make_unique<app::TCorvaneForm>();
     splash->show();

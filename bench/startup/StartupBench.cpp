@@ -6,12 +6,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -66,15 +70,46 @@ void BM_Startup_floor_text(benchmark::State &state)
 }
 BENCHMARK(BM_Startup_floor_text)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
+// The three starts taken in turn, so that the machine's drift during a long
+// run weighs on each the same; the ratio is the median of each turn's own.
+void reportInterleaved(int turns)
+{
+    const QStringList args{QStringLiteral("--donnees"), clubFolder(), QStringLiteral("--mesure-demarrage")};
+    const auto timed = [](const QString &program, const QStringList &a) {
+        QElapsedTimer t;
+        t.start();
+        run(program, a);
+        return double(t.nsecsElapsed()) / 1e6;
+    };
+    std::vector<double> program, floor, text, ratio, ratioText;
+    for (int i = 0; i < turns; ++i) {
+        floor.push_back(timed(sibling("bench_emptywindow"), {}));
+        program.push_back(timed(QStringLiteral(CORVANE_PROGRAM), args));
+        text.push_back(timed(sibling("bench_textwindow"), {}));
+        ratio.push_back(program.back() / floor.back());
+        ratioText.push_back(program.back() / text.back());
+    }
+    const auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    std::printf(
+        "Start-up, %d turns taken in turn (medians): program %.1f ms, empty window %.1f ms, window with a "
+        "word %.1f ms; ratio %.2f (%.2f to the window with a word), budget 1.5%s\n",
+        turns, median(program), median(floor), median(text), median(ratio), median(ratioText),
+        median(ratio) > 1.5 ? " OVER BUDGET" : "");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    reportInterleaved(60);
     benchmark::Shutdown();
     return 0;
 }
