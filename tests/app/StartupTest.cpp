@@ -78,6 +78,12 @@ TEST(FirstRun, writesTheSettingsDefaultsAndTheFirstTellTaleRecordOnce)
     EXPECT_EQ(p.saison, "2010-2011");
     EXPECT_EQ(p.titreSignataire, QString::fromUtf8("Président"));
     EXPECT_EQ(p.premiereCaisse, "CAISSE");
+    EXPECT_EQ(p.delaiSauvegarde, 5);
+    param->edit();
+    param->setValue("Delai sauvegarde", 12);
+    param->post();
+    data::chargeParametres(d.md(), p);
+    EXPECT_EQ(p.delaiSauvegarde, 12);
 }
 
 class TellTale : public ::testing::Test {
