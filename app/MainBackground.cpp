@@ -72,6 +72,9 @@ QFont titleFont(int pixelSize)
     QFont f(QStringLiteral("Liberation Serif"));
     f.setPixelSize(pixelSize);
     f.setBold(true);
+    // Large text needs no hinting, whose glyph by glyph work shows at
+    // start-up.
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 
