@@ -9,6 +9,7 @@
 #include "data/Session.h"
 #include "data/Statement.h"
 #include "data/StoreError.h"
+#include "data/Table.h"
 #include "data/tables/TableDefs.h"
 #include "ui/Messages.h"
 
@@ -33,11 +34,11 @@ data::OpenedData openDataForStartUp(const QString &folder)
     data::OpenedData opened = data::openDataFolder(folder);
     // The data module describes its tables from the program's definitions.
     data::allTableDefs();
-    // Reading ahead only: a description that cannot be read is reported by
-    // the step that needs it, as it would be without this.
+    // Reading ahead only: a table that cannot be read is reported by the
+    // step that needs it, as it would be without this.
     for (const char *name : {"Mouchard", "Parametr", "EXERCICE", "CategorieH", "CategorieF", "Droits"}) {
         try {
-            opened.session->definition(QString::fromLatin1(name));
+            data::Table::readAhead(*opened.session, QString::fromLatin1(name));
         } catch (const data::StoreError &) {
         }
     }

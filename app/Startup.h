@@ -18,7 +18,8 @@ namespace corvane::app {
 int determineAnneeCourante(QDate today, const std::function<bool()> &askNextSeason);
 
 // Opens the data folder and reads ahead what the start-up reads first (the
-// table descriptions, the settings, seasons, tell-tale and categories). Runs
+// table descriptions; the records of the settings, seasons, tell-tale,
+// categories and rights). Runs
 // on a thread of its own while the splash window is drawn; the session is
 // handed over to the main thread, which alone uses it afterwards. Throws
 // StoreError as openDataFolder does.

@@ -313,6 +313,11 @@ std::shared_ptr<TableShared> Session::shared(const QString &name)
     return slot;
 }
 
+qint64 Session::changeCount() const
+{
+    return sqlite3_total_changes64(db_);
+}
+
 void Session::bumpVersion(const QString &name)
 {
     auto it = shared_.find(name.toLower());

@@ -20,8 +20,13 @@ class Statement;
 
 // Shared by every cursor over one table: lets a cursor see that another
 // cursor, a bulk copy or a rolled-back transaction changed the table.
+struct ReadAhead;
+
 struct TableShared {
     quint64 version = 1;
+    // The records read ahead of the table's first opening (Table::readAhead);
+    // taken by that opening, if nothing was written to the data file since.
+    std::shared_ptr<ReadAhead> readAhead;
 };
 
 // The one connection to the data file. It holds the file exclusively, so a
@@ -68,6 +73,8 @@ public:
     void bumpVersion(const QString &name);
 
     bool inTransaction() const { return depth_ > 0; }
+    // Records inserted, changed or deleted through this session so far.
+    qint64 changeCount() const;
 
     // Unit of work: commits only through commit(); the destructor rolls
     // back, so an exception leaves the data as they were. Nested guards use

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace corvane::data {
 
@@ -235,16 +236,15 @@ QDate storedDate(const char *p, int n)
 
 } // namespace
 
-void Table::load()
+double Table::readRows(Session &session, const TableDef &def, std::vector<std::unique_ptr<Row>> &rows)
 {
     QStringList cols{QStringLiteral("rowid"), QStringLiteral("\"_ordre\"")};
-    for (const FieldDef &f : def_.fields)
+    for (const FieldDef &f : def.fields)
         cols.append(quoted(f.name));
-    Statement st(*session_,
-                 QStringLiteral("SELECT %1 FROM %2").arg(cols.join(QLatin1Char(',')), quoted(def_.name)));
-    rows_.clear();
-    maxOrdre_ = 0;
-    const int n = int(def_.fields.size());
+    Statement st(session, QStringLiteral("SELECT %1 FROM %2").arg(cols.join(QLatin1Char(',')), quoted(def.name)));
+    rows.clear();
+    double maxOrdre = 0;
+    const int n = int(def.fields.size());
     const qsizetype header = packedHeader(n);
     sqlite3_stmt *h = st.handle();
     std::vector<char> packed;
@@ -252,7 +252,7 @@ void Table::load()
         auto row = std::make_unique<Row>();
         row->rowid = sqlite3_column_int64(h, 0);
         row->ordre = sqlite3_column_type(h, 1) == SQLITE_NULL ? double(row->rowid) : sqlite3_column_double(h, 1);
-        maxOrdre_ = std::max(maxOrdre_, row->ordre);
+        maxOrdre = std::max(maxOrdre, row->ordre);
         packed.resize(header);
         auto append = [&packed](const void *data, size_t size) {
             const char *p = static_cast<const char *>(data);
@@ -264,7 +264,7 @@ void Table::load()
             std::memcpy(packed.data() + n + sizeof(quint32) * i, &offset, sizeof offset);
             Tag tag = TagNull;
             if (sqlite3_column_type(h, c) != SQLITE_NULL) {
-                switch (def_.fields[i].type) {
+                switch (def.fields[i].type) {
                 case FieldType::Int16:
                 case FieldType::Int32:
                 case FieldType::Bool: {
@@ -299,7 +299,36 @@ void Table::load()
         const quint32 end = quint32(packed.size() - header);
         std::memcpy(packed.data() + n + sizeof(quint32) * n, &end, sizeof end);
         row->stored = QByteArray(packed.data(), qsizetype(packed.size()));
-        rows_.push_back(std::move(row));
+        rows.push_back(std::move(row));
+    }
+    return maxOrdre;
+}
+
+struct ReadAhead {
+    qint64 changes = 0; // the session's count of changes when read
+    std::vector<std::unique_ptr<Table::Row>> rows;
+    double maxOrdre = 0;
+};
+
+void Table::readAhead(Session &session, const QString &tableName)
+{
+    const TableDef &def = session.definition(tableName);
+    auto ahead = std::make_shared<ReadAhead>();
+    ahead->changes = session.changeCount();
+    ahead->maxOrdre = readRows(session, def, ahead->rows);
+    session.shared(def.name)->readAhead = std::move(ahead);
+}
+
+void Table::load()
+{
+    // Records read ahead are taken once, and only if nothing was written
+    // since: any change anywhere may have been a change to them.
+    if (const auto ahead = std::exchange(shared_->readAhead, nullptr);
+        ahead && ahead->changes == session_->changeCount()) {
+        rows_ = std::move(ahead->rows);
+        maxOrdre_ = ahead->maxOrdre;
+    } else {
+        maxOrdre_ = readRows(*session_, def_, rows_);
     }
     seenVersion_ = shared_->version;
 }

@@ -77,6 +77,11 @@ public:
         bool valid() const { return rowid != 0; }
     };
 
+    // Reads the records of `tableName` for the first cursor to open it. The
+    // start-up does so on a thread of its own, before any cursor exists, for
+    // the tables it opens first; nothing else may use the session meanwhile.
+    static void readAhead(Session &session, const QString &tableName);
+
     // `componentName` is the data module's name for the cursor; the stored
     // table may be named later (the transfer cursors get theirs just before
     // a copy).
@@ -213,6 +218,9 @@ private:
     };
 
     friend class RecordView;
+    friend struct ReadAhead;
+    // Reads every record of `def`; returns the largest hidden position.
+    static double readRows(Session &session, const TableDef &def, std::vector<std::unique_ptr<Row>> &rows);
     QVariant cell(const Row &row, int fieldIndex) const;
     QByteArrayView storedBytes(const Row &row, int fieldIndex) const; // text as stored; null when empty
     std::vector<QVariant> rowValues(const Row &row) const;

@@ -201,4 +201,24 @@ TEST_F(Cursor, detailFollowsItsMasterAndNewRecordsTakeTheLink)
     EXPECT_TRUE(keys->isEmpty());
 }
 
+TEST_F(Cursor, recordsReadAheadServeTheFirstOpeningUnlessSomethingWasWrittenSince)
+{
+    t->close();
+    const QStringList all = {"Dupont", "eloi", "Émile", "Martin"};
+    Table::readAhead(db.session(), "Personnes");
+    t->open();
+    EXPECT_EQ(names(), all);
+    t->close();
+    t->open(); // the records read ahead were taken once: read again
+    EXPECT_EQ(names(), all);
+    t->close();
+
+    // A change made after the read-ahead, here straight to the file, is
+    // seen by the opening.
+    Table::readAhead(db.session(), "Personnes");
+    db.session().exec("DELETE FROM \"Personnes\" WHERE \"Nom\"='Martin'");
+    t->open();
+    EXPECT_EQ(names(), QStringList({"Dupont", "eloi", "Émile"}));
+}
+
 } // namespace
