@@ -110,7 +110,7 @@ int main(int argc, char **argv)
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    reportInterleaved(60);
+    reportInterleaved(100);
     benchmark::Shutdown();
     return 0;
 }
