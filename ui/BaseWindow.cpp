@@ -4,6 +4,7 @@
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/Modal.h"
+#include "ui/ToolButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -60,16 +61,7 @@ BaseWindow::BaseWindow(QWidget *parent)
 
 QToolButton *BaseWindow::makeToolButton(const QString &text, const QIcon &icon, const QString &hint)
 {
-    auto *b = new QToolButton(this);
-    b->setText(text);
-    b->setIcon(icon);
-    b->setToolTip(hint);
-    b->setIconSize(QSize(26, 26));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setMinimumWidth(64);
-    return b;
+    return ui::makeToolButton(this, text, icon, hint);
 }
 
 void BaseWindow::insertToolButton(QWidget *button, QWidget *before)

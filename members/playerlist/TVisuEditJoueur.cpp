@@ -8,6 +8,7 @@
 #include "ui/Help.h"
 #include "ui/Icons.h"
 #include "ui/Modal.h"
+#include "ui/ToolButton.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -25,20 +26,6 @@ namespace {
 
 constexpr int HelpContext = 211;
 
-QToolButton *toolButton(QWidget *parent, const QString &text, ui::Icon icon, const QString &hint)
-{
-    auto *b = new QToolButton(parent);
-    b->setText(text);
-    b->setIcon(ui::icon(icon));
-    b->setToolTip(hint);
-    b->setIconSize(QSize(26, 26));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setMinimumWidth(64);
-    return b;
-}
-
 } // namespace
 
 TVisuEditJoueur::TVisuEditJoueur(data::Table &j, QWidget *parent, const QString &photoFolder)
@@ -54,11 +41,11 @@ TVisuEditJoueur::TVisuEditJoueur(data::Table &j, QWidget *parent, const QString 
     bar->setFrameShadow(QFrame::Raised);
     auto *barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(4, 2, 4, 2);
-    print_ = toolButton(bar, QStringLiteral("Imprimer"), ui::Icon::Print,
+    print_ = ui::makeToolButton(bar, QStringLiteral("Imprimer"), ui::icon(ui::Icon::Print),
                         QStringLiteral("Imprimer la fiche du joueur"));
     quit_ =
-        toolButton(bar, QStringLiteral("&Quitter"), ui::Icon::Quit, QStringLiteral("Fermer cette fenêtre"));
-    help_ = toolButton(bar, QStringLiteral("Aide"), ui::Icon::Help, QStringLiteral("Obtenir de l'aide"));
+        ui::makeToolButton(bar, QStringLiteral("&Quitter"), ui::icon(ui::Icon::Quit), QStringLiteral("Fermer cette fenêtre"));
+    help_ = ui::makeToolButton(bar, QStringLiteral("Aide"), ui::icon(ui::Icon::Help), QStringLiteral("Obtenir de l'aide"));
     barLayout->addWidget(print_);
     barLayout->addWidget(quit_);
     barLayout->addWidget(help_);
